@@ -1,0 +1,73 @@
+#include "game/board.h"
+
+namespace gibbetry {
+
+Board::Board()
+{
+    for (int i = 0; i < letterCount; ++i)
+        states_[slot({Element::lblLetters, i})].caption = QChar(u'A' + i);
+    for (int i = 0; i < slotCount; ++i)
+        states_[slot({Element::lblWord, i})].visible = false;
+    for (int i = 1; i <= figurePartCount; ++i)
+        states_[slot({Element::draw, i})].visible = false;
+    states_[slot({Element::lblGameOver})] = {QStringLiteral("GAME OVER"), false};
+    states_[slot({Element::shapeGuess})].visible = false;
+    const QString counterCaptions[] = {QStringLiteral("Allowed errors"),
+                                       QStringLiteral("Errors made"),
+                                       QStringLiteral("Chances left")};
+    for (int i = 1; i <= 3; ++i) {
+        states_[slot({Element::lblG, i})] = {counterCaptions[i - 1], false};
+        states_[slot({Element::lblGG, i})].visible = false;
+    }
+}
+
+int Board::slot(ElementId id)
+{
+    switch (id.element) {
+    case Element::lblLetters: return id.index;
+    case Element::lblWord: return letterCount + id.index;
+    case Element::draw: return letterCount + slotCount + id.index - 1;
+    case Element::lblGameOver: return letterCount + slotCount + figurePartCount;
+    case Element::shapeGuess: return letterCount + slotCount + figurePartCount + 1;
+    case Element::lblG: return letterCount + slotCount + figurePartCount + 1 + id.index;
+    case Element::lblGG: return letterCount + slotCount + figurePartCount + 4 + id.index;
+    case Element::status: return letterCount + slotCount + figurePartCount + 7 + id.index;
+    case Element::lblHint: return total - 1;
+    }
+    return total - 1;
+}
+
+void Board::setCaption(ElementId id, const QString &caption)
+{
+    ElementState &state = states_[slot(id)];
+    if (state.caption == caption)
+        return;
+    state.caption = caption;
+    changed(id);
+}
+
+void Board::setVisible(ElementId id, bool visible)
+{
+    ElementState &state = states_[slot(id)];
+    if (state.visible == visible)
+        return;
+    state.visible = visible;
+    changed(id);
+}
+
+void Board::setColour(ElementId id, Rgb colour)
+{
+    ElementState &state = states_[slot(id)];
+    if (state.colour == colour)
+        return;
+    state.colour = colour;
+    changed(id);
+}
+
+void Board::changed(ElementId id)
+{
+    if (observer_)
+        observer_->elementChanged(id, states_[slot(id)]);
+}
+
+} // namespace gibbetry

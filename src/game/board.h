@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace gibbetry {
+
+// Colours as 24-bit RGB in one integer, red in the low byte; defaultText is the window
+// system's own text colour.
+using Rgb = int;
+namespace colour {
+inline constexpr Rgb defaultText = -1;
+inline constexpr Rgb black = 0;
+inline constexpr Rgb red = 255;
+inline constexpr Rgb green = 65280;
+inline constexpr Rgb blue = 16711680;
+} // namespace colour
+
+// The named elements of the main window; arrays carry an index from 0.
+enum class Element {
+    lblLetters,  // 26 letter tiles
+    lblWord,     // 23 word slots
+    draw,        // draw1 to draw19, indexed 1 to 19
+    lblGameOver,
+    shapeGuess,
+    lblG,        // lblG1 to lblG3, indexed 1 to 3
+    lblGG,       // lblGG1 to lblGG3, indexed 1 to 3
+    status,      // status1 to status4, indexed 1 to 4
+    lblHint,
+};
+
+struct ElementId {
+    Element element;
+    int index = 0;
+    friend bool operator==(const ElementId &, const ElementId &) = default;
+};
+
+// Caption, visibility and text colour are the only properties that change while the game runs.
+struct ElementState {
+    QString caption;
+    bool visible = true;
+    Rgb colour = colour::defaultText;
+};
+
+class BoardObserver {
+public:
+    virtual ~BoardObserver() = default;
+    virtual void elementChanged(ElementId id, const ElementState &state) = 0;
+};
+
+// The board model: every element of the main window, as it is when the window opens.
+class Board {
+public:
+    static constexpr int letterCount = 26;
+    static constexpr int slotCount = 23;
+    static constexpr int figurePartCount = 19;
+
+    Board();
+
+    const ElementState &operator[](ElementId id) const { return states_[slot(id)]; }
+    const QString &caption(ElementId id) const { return (*this)[id].caption; }
+    bool isVisible(ElementId id) const { return (*this)[id].visible; }
+    Rgb colour(ElementId id) const { return (*this)[id].colour; }
+
+    void setCaption(ElementId id, const QString &caption);
+    void setVisible(ElementId id, bool visible);
+    void setColour(ElementId id, Rgb colour);
+
+    // The view that mirrors the board; told of every change as it happens.
+    void setObserver(BoardObserver *observer) { observer_ = observer; }
+
+private:
+    static constexpr int total = letterCount + slotCount + figurePartCount + 1 + 1 + 3 + 3 + 4 + 1;
+    static int slot(ElementId id);
+    void changed(ElementId id);
+
+    std::array<ElementState, total> states_;
+    BoardObserver *observer_ = nullptr;
+};
+
+} // namespace gibbetry

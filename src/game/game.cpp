@@ -1,0 +1,225 @@
+#include "game/game.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace gibbetry {
+
+namespace {
+// The pick draws by the index formula; past this many misses it draws among the fitting entries
+// directly, so that it ends at once on any list.
+constexpr int maxRandomDraws = 1000;
+} // namespace
+
+Game::Game(Options &options, GamePlatform platform, QStringList dataDirs)
+    : options_(options), platform_(platform), dataDirs_(std::move(dataDirs))
+{
+}
+
+void Game::Form_Load()
+{
+    state_.gameOver = true;
+    // The random source was seeded from the time of day when it was made, once for the run.
+    options_.Form_Load(*this);
+    ReadWordSource();
+}
+
+void Game::Form_Unload()
+{
+    options_.unload();
+}
+
+QString Game::GetWordSourceFileName(int index)
+{
+    static const char *const names[] = {
+        "Australian English Dictionary.txt", "Ogden's Basic English Words.txt",
+        "SmarterKid 1.txt", "SmarterKid 2.txt", "SmarterKid 3.txt", "SmarterKid 4.txt",
+        "SmarterKid 5.txt",
+    };
+    return index >= 0 && index < int(std::size(names)) ? QString::fromLatin1(names[index])
+                                                       : QString();
+}
+
+bool Game::ReadWordSource()
+{
+    const int source = options().wordSourceIndex();
+    const QString name = GetWordSourceFileName(source);
+    QStringList looked; // where the list was looked for, for the player
+    FileContents contents;
+    ParsedWordList parsed;
+    {
+        BusyScope busy(platform_.busy);
+        // The bare name in the working directory first: the player may keep their own list there.
+        QStringList candidates{name};
+        for (const QString &dir : dataDirs_)
+            candidates << dir + QLatin1Char('/') + name;
+        for (const QString &path : std::as_const(candidates)) {
+            if (name.isEmpty())
+                break;
+            looked << QFileInfo(path).absoluteFilePath();
+            contents = platform_.files.read(path, maxListBytes);
+            if (contents.status == FileContents::Status::Ok)
+                break;
+        }
+        if (contents.status == FileContents::Status::Ok) {
+            if (contents.truncated)
+                cutAtLastLineEnd(contents.bytes);
+            parsed = parseWordList(contents.bytes);
+        }
+    }
+
+    const QString keeps = wordList_.isEmpty()
+                              ? QStringLiteral("No word list is loaded: choose another in Options.")
+                              : QStringLiteral("The word list \"%1\" stays in use.")
+                                    .arg(loadedListName());
+    if (contents.status != FileContents::Status::Ok) {
+        platform_.messages.show(MessageBox::Icon::Warning,
+                                QStringLiteral("The word list \"%1\" could not be read. It was "
+                                               "looked for as:\n%2\n\n%3")
+                                    .arg(name, looked.join(QLatin1Char('\n')), keeps));
+        return false;
+    }
+    if (!parsed.list.hasPlayableWithin(wordSlotCount)) {
+        platform_.messages.show(
+            MessageBox::Icon::Warning,
+            QStringLiteral("The word list %1 holds no word that can be played: a word needs 1 to "
+                           "23 letters from A to Z.\n\n%2")
+                .arg(looked.constLast(), keeps));
+        return false;
+    }
+    wordList_ = std::move(parsed.list);
+    loadedSource_ = source;
+    if (contents.truncated || parsed.overflow) {
+        platform_.messages.show(
+            MessageBox::Icon::Information,
+            QStringLiteral("The word list %1 is longer than Gibbetry reads: only its first %2 "
+                           "were loaded.")
+                .arg(looked.constLast(), parsed.overflow ? QStringLiteral("50000 lines")
+                                                         : QStringLiteral("16 MiB")));
+    }
+    return true;
+}
+
+void Game::setStatusCaption(int field, const QString &caption)
+{
+    board_.setCaption({Element::status, field}, caption);
+}
+
+int Game::lengthLimit()
+{
+    const OptionsControls &opt = options();
+    return opt.chkLength() == 1 ? opt.comLengthText().toInt() : wordSlotCount;
+}
+
+QString Game::loadedListName() const
+{
+    return loadedSource_ >= 0 ? GetWordSourceFileName(loadedSource_) : QString();
+}
+
+void Game::cmdNewGame_Click()
+{
+    // No game can start when no entry fits: say so rather than draw for ever.
+    if (!wordList_.hasPlayableWithin(lengthLimit())) {
+        ResetBoard();
+        state_.gameOver = true;
+        platform_.messages.show(
+            MessageBox::Icon::Information,
+            wordList_.isEmpty()
+                ? QStringLiteral("No word list is loaded, so no game can start. Choose a word "
+                                 "list in Options.")
+                : QStringLiteral("No word of the list \"%1\" fits the length limit of %2 "
+                                 "characters. Choose a longer limit or another list in Options.")
+                      .arg(loadedListName())
+                      .arg(lengthLimit()));
+        return;
+    }
+    state_.stagesLeft = 12;
+    state_.chancesLeft = qint16(options().comGuessText().toInt());
+    state_.lettersFound = 0;
+    ResetBoard();
+    const QString word = PickSecretWord();
+    ShowWordSlots(int(word.size()));
+    ShowErrorCounters();
+    state_.gameOver = false;
+}
+
+int Game::drawIndex(int count)
+{
+    const double r = platform_.random.next();
+    const int index = int(std::floor(r * count)) + 1;
+    return std::clamp(index, 1, count);
+}
+
+QString Game::PickSecretWord()
+{
+    const int n = wordList_.count();
+    int index = 0;
+    {
+        BusyScope busy(platform_.busy);
+        auto fits = [this](int number) {
+            return wordList_.isPlayableEntry(number) &&
+                   wordList_.entry(number).size() <= lengthLimit();
+        };
+        bool found = false;
+        for (int attempt = 0; attempt < maxRandomDraws && !found; ++attempt) {
+            index = drawIndex(n);
+            found = fits(index);
+        }
+        if (!found) {
+            std::vector<int> fitting;
+            for (int number = 1; number <= n; ++number) {
+                if (fits(number))
+                    fitting.push_back(number);
+            }
+            index = fitting[drawIndex(int(fitting.size())) - 1];
+        }
+    }
+    state_.secretWord = wordList_.entry(index).toString();
+    for (qsizetype i = 0; i < state_.secretWord.size(); ++i)
+        state_.wordLetters[i] = state_.secretWord.at(i);
+    return state_.secretWord;
+}
+
+void Game::ResetBoard()
+{
+    for (int i = 0; i < Board::slotCount; ++i) {
+        const ElementId slot{Element::lblWord, i};
+        board_.setVisible(slot, false);
+        board_.setCaption(slot, QString());
+        board_.setColour(slot, colour::black);
+    }
+    for (int i = 0; i < Board::letterCount; ++i)
+        board_.setColour({Element::lblLetters, i}, colour::black);
+    board_.setVisible({Element::lblGameOver}, false);
+    for (int i = 1; i <= Board::figurePartCount; ++i)
+        board_.setVisible({Element::draw, i}, false);
+    board_.setVisible({Element::shapeGuess}, false);
+    for (int i = 1; i <= 3; ++i) {
+        board_.setVisible({Element::lblG, i}, false);
+        board_.setVisible({Element::lblGG, i}, false);
+    }
+}
+
+void Game::ShowWordSlots(int n)
+{
+    for (int i = 0; i < n; ++i)
+        board_.setVisible({Element::lblWord, i}, true);
+}
+
+void Game::ShowErrorCounters()
+{
+    const OptionsControls &opt = options();
+    if (!opt.optGuessManual())
+        return;
+    board_.setCaption({Element::lblGG, 1}, opt.comGuessText());
+    board_.setCaption({Element::lblGG, 2}, QStringLiteral("0"));
+    board_.setCaption({Element::lblGG, 3}, board_.caption({Element::lblGG, 1}));
+    board_.setVisible({Element::shapeGuess}, true);
+    for (int i = 1; i <= 3; ++i) {
+        board_.setVisible({Element::lblG, i}, true);
+        board_.setVisible({Element::lblGG, i}, true);
+    }
+}
+
+} // namespace gibbetry

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "game/board.h"
+#include "game/word_list.h"
+#include "options/options.h"
+#include "platform/busy_pointer.h"
+#include "platform/file_reader.h"
+#include "platform/message_box.h"
+#include "platform/random_source.h"
+
+#include <array>
+
+namespace gibbetry {
+
+struct GameState {
+    QString secretWord;
+    std::array<QString, wordSlotCount> wordLetters;
+    qint16 lettersFound = 0;
+    qint16 stagesLeft = 0;
+    qint16 chancesLeft = 0;
+    bool gameOver = true;
+};
+
+// The side effects the main window's logic needs.
+struct GamePlatform {
+    FileReader &files;
+    RandomSource &random;
+    MessageBox &messages;
+    BusyPointer &busy;
+};
+
+// The main window without the window system: the word list, the game in progress and the board
+// model that the view draws. Options are read from the live options at the moment of use.
+class Game final : public OptionsHost {
+public:
+    static constexpr qint64 maxListBytes = 16 * 1024 * 1024;
+
+    // dataDirs: where a word list is looked for when the working directory has no such file.
+    Game(Options &options, GamePlatform platform, QStringList dataDirs);
+
+    void Form_Load();
+    void Form_Unload();
+    void cmdNewGame_Click() override;
+    bool ReadWordSource() override;
+    void setStatusCaption(int field, const QString &caption) override;
+    int loadedWordSource() const override { return loadedSource_; }
+
+    static QString GetWordSourceFileName(int index);
+
+    const Board &board() const { return board_; }
+    void setBoardObserver(BoardObserver *observer) { board_.setObserver(observer); }
+    const GameState &state() const { return state_; }
+    const WordList &wordList() const { return wordList_; }
+
+private:
+    QString PickSecretWord();
+    int drawIndex(int count);
+    void ResetBoard();
+    void ShowWordSlots(int n);
+    void ShowErrorCounters();
+    const OptionsControls &options() { return options_.live(*this); }
+    // The longest entry the options allow; wordSlotCount when the limit is off.
+    int lengthLimit();
+    QString loadedListName() const;
+
+    Options &options_;
+    GamePlatform platform_;
+    QStringList dataDirs_;
+    WordList wordList_;
+    int loadedSource_ = -1;
+    GameState state_;
+    Board board_;
+};
+
+} // namespace gibbetry

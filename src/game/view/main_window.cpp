@@ -1,0 +1,182 @@
+#include "game/view/main_window.h"
+
+#include "game/game.h"
+#include "game/view/board_label.h"
+#include "game/view/figure_layer.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+namespace gibbetry {
+
+namespace {
+
+// Layout in twips, 15 to the pixel.
+QRect twips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+QFont sansSerif(double points)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Game &game) : game_(game)
+{
+    setWindowTitle(QStringLiteral("Gibbetry"));
+    setWindowIcon(QIcon(QStringLiteral(":/gibbetry/gibbetry-32.png")));
+    // Fixed size: minimise and close, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    build();
+    mirrorBoard();
+    game_.setBoardObserver(this);
+}
+
+MainWindow::~MainWindow()
+{
+    game_.setBoardObserver(nullptr);
+}
+
+void MainWindow::build()
+{
+    auto *client = new QWidget(this);
+    client->setFixedSize(874, 389); // 13110 x 5835 twips
+    setCentralWidget(client);
+
+    itmOptions_ = menuBar()->addAction(QStringLiteral("&Options"));
+    itmAbout_ = menuBar()->addAction(QStringLiteral("&About"));
+    connect(itmOptions_, &QAction::triggered, this, &MainWindow::optionsRequested);
+    connect(itmAbout_, &QAction::triggered, this, &MainWindow::aboutRequested);
+
+    figure_ = new FigureLayer(client, game_.board());
+    figure_->setGeometry(client->rect());
+
+    for (int i = 0; i < Board::letterCount; ++i) {
+        auto *tile = new LetterTile(client, i);
+        const int row = i / 13;
+        tile->setGeometry(twips(360 + 600 * (i % 13), 360 + 600 * row, 570, 555));
+        tile->setAlignment(Qt::AlignCenter);
+        tile->setFont(sansSerif(24));
+        tile->setToolTip(QStringLiteral("Click on the letter to select it."));
+        letters_[i] = tile;
+    }
+
+    lblHint_ = new BoardLabel(client, false);
+    lblHint_->setGeometry(twips(1800, 1800, 5415, 735));
+
+    for (int i = 0; i < Board::slotCount; ++i) {
+        auto *slot = new BoardLabel(client, true);
+        slot->setGeometry(twips(120 + 360 * i, 2880, 375, 495));
+        slot->setAlignment(Qt::AlignCenter);
+        slot->setFont(sansSerif(18));
+        slots_[i] = slot;
+    }
+
+    cmdNewGame_ = new QPushButton(QStringLiteral("Start New Game"), client);
+    cmdNewGame_->setGeometry(twips(3000, 3720, 2535, 495));
+    cmdNewGame_->setFont(sansSerif(12));
+    cmdNewGame_->setFocusPolicy(Qt::StrongFocus);
+    connect(cmdNewGame_, &QPushButton::clicked, this, [this] { game_.cmdNewGame_Click(); });
+
+    const int statusLeft[] = {120, 1080, 6120, 8880};
+    const int statusWidth[] = {825, 4935, 2655, 1095};
+    for (int i = 0; i < 4; ++i) {
+        status_[i] = new BoardLabel(client, true);
+        status_[i]->setGeometry(twips(statusLeft[i], 5520, statusWidth[i], 255));
+    }
+
+    for (int i = 0; i < 3; ++i) {
+        counterCaptions_[i] = new BoardLabel(client, false);
+        counterCaptions_[i]->setGeometry(twips(8880, 1200 + 840 * i, 2535, 495));
+        counterCaptions_[i]->setFont(sansSerif(18));
+        counterValues_[i] = new BoardLabel(client, false);
+        counterValues_[i]->setGeometry(twips(11640, 1200 + 840 * i, 495, 495));
+        counterValues_[i]->setFont(sansSerif(18));
+    }
+
+    lblGameOver_ = new BoardLabel(client, false);
+    lblGameOver_->setGeometry(twips(9360, 4680, 2775, 615));
+    lblGameOver_->setAlignment(Qt::AlignCenter);
+    QFont comic(QStringLiteral("Comic Sans MS"));
+    comic.setPointSizeF(21.75);
+    lblGameOver_->setFont(comic);
+    QPalette red = lblGameOver_->palette();
+    red.setColor(QPalette::Window, QColor(255, 0, 0));
+    lblGameOver_->setPalette(red);
+
+    // Only the button takes the keyboard focus; the window keeps its size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+BoardLabel *MainWindow::label(ElementId id) const
+{
+    switch (id.element) {
+    case Element::lblLetters: return letters_[id.index];
+    case Element::lblWord: return slots_[id.index];
+    case Element::lblGameOver: return lblGameOver_;
+    case Element::lblG: return counterCaptions_[id.index - 1];
+    case Element::lblGG: return counterValues_[id.index - 1];
+    case Element::status: return status_[id.index - 1];
+    case Element::lblHint: return lblHint_;
+    case Element::draw:
+    case Element::shapeGuess: return nullptr;
+    }
+    return nullptr;
+}
+
+void MainWindow::mirrorBoard()
+{
+    const Board &board = game_.board();
+    auto mirror = [&](Element element, int first, int last) {
+        for (int i = first; i <= last; ++i)
+            elementChanged({element, i}, board[{element, i}]);
+    };
+    mirror(Element::lblLetters, 0, Board::letterCount - 1);
+    mirror(Element::lblWord, 0, Board::slotCount - 1);
+    mirror(Element::lblGameOver, 0, 0);
+    mirror(Element::lblG, 1, 3);
+    mirror(Element::lblGG, 1, 3);
+    mirror(Element::status, 1, 4);
+    mirror(Element::lblHint, 0, 0);
+}
+
+void MainWindow::elementChanged(ElementId id, const ElementState &state)
+{
+    BoardLabel *target = label(id);
+    if (!target) {
+        figure_->update();
+        return;
+    }
+    target->setText(state.caption);
+    target->setTextColour(state.colour);
+    target->setVisible(state.visible);
+}
+
+void MainWindow::showCentred()
+{
+    ensurePolished();
+    adjustSize();
+    const QRect screen = this->screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen.center());
+    move(frame.topLeft());
+    show();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    game_.Form_Unload();
+    event->accept();
+}
+
+} // namespace gibbetry

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "game/board.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QPushButton;
+class QAction;
+
+namespace gibbetry {
+
+class BoardLabel;
+class Game;
+class LetterTile;
+class FigureLayer;
+
+// frmMain: draws the board model and reports clicks, menu commands and ticks to the game.
+class MainWindow final : public QMainWindow, private BoardObserver {
+    Q_OBJECT
+public:
+    explicit MainWindow(Game &game);
+    ~MainWindow() override;
+
+    // Elements by name, for the view's own wiring and for tests that look at what the player sees.
+    LetterTile *letterTile(int index) const { return letters_[index]; }
+    BoardLabel *wordSlot(int index) const { return slots_[index]; }
+    BoardLabel *label(ElementId id) const;
+    QPushButton *newGameButton() const { return cmdNewGame_; }
+    QAction *optionsAction() const { return itmOptions_; }
+    QAction *aboutAction() const { return itmAbout_; }
+    QWidget *clientArea() const { return centralWidget(); }
+
+    // Opens the window centred on its screen.
+    void showCentred();
+
+signals:
+    void optionsRequested();
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void elementChanged(ElementId id, const ElementState &state) override;
+    void build();
+    void mirrorBoard();
+
+    Game &game_;
+    std::array<LetterTile *, Board::letterCount> letters_{};
+    std::array<BoardLabel *, Board::slotCount> slots_{};
+    std::array<BoardLabel *, 3> counterCaptions_{};
+    std::array<BoardLabel *, 3> counterValues_{};
+    std::array<BoardLabel *, 4> status_{};
+    BoardLabel *lblGameOver_ = nullptr;
+    BoardLabel *lblHint_ = nullptr;
+    FigureLayer *figure_ = nullptr;
+    QPushButton *cmdNewGame_ = nullptr;
+    QAction *itmOptions_ = nullptr;
+    QAction *itmAbout_ = nullptr;
+};
+
+} // namespace gibbetry

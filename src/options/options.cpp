@@ -1,0 +1,173 @@
+#include "options/options.h"
+
+#include <limits>
+
+namespace gibbetry {
+
+const QString Options::section = QStringLiteral("Settings");
+
+const QStringList &Options::keys()
+{
+    static const QStringList names{
+        QStringLiteral("optGuessGUI"),   QStringLiteral("optGuessManual"),
+        QStringLiteral("comGuessE"),     QStringLiteral("comGuessLI"),
+        QStringLiteral("lstWordSource"), QStringLiteral("chkHint"),
+        QStringLiteral("chkLength"),     QStringLiteral("comLengthE"),
+        QStringLiteral("comLengthLI"),
+    };
+    return names;
+}
+
+std::optional<bool> parseTruth(const QString &text)
+{
+    if (text == QLatin1String("True"))
+        return true;
+    if (text == QLatin1String("False"))
+        return false;
+    return std::nullopt;
+}
+
+std::optional<int> parseInteger(const QString &text)
+{
+    // Plain decimal with an optional leading minus, as the program writes it.
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    const qsizetype first = negative ? 1 : 0;
+    if (text.size() == first || text.size() - first > 6)
+        return std::nullopt;
+    int value = 0;
+    for (qsizetype i = first; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    if (negative)
+        value = -value;
+    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return value;
+}
+
+QString truthText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+Options::Options(SettingsStore &store, MessageBox &messages) : store_(store), messages_(messages) {}
+
+OptionsControls &Options::live(OptionsHost &host)
+{
+    if (!controls_)
+        Form_Load(host);
+    return *controls_;
+}
+
+void Options::Form_Load(OptionsHost &host)
+{
+    controls_.emplace();
+    LoadSettings(*controls_);
+    ShowOptionsStatus(host);
+    controls_->setChkHintEnabled(false);
+    controls_->clearWordSourceChanged();
+}
+
+namespace {
+
+// Reads one key; a text the program never writes falls back, silently, to the key's default.
+class KeyReader {
+public:
+    explicit KeyReader(SettingsStore &store) : store_(store) {}
+
+    bool truth(const QString &key, bool fallback)
+    {
+        return parseTruth(text(key, truthText(fallback))).value_or(fallback);
+    }
+
+    int inRange(const QString &key, int fallback, int lowest, int highest)
+    {
+        const std::optional<int> value = parseInteger(text(key, QString::number(fallback)));
+        return value && *value >= lowest && *value <= highest ? *value : fallback;
+    }
+
+private:
+    QString text(const QString &key, const QString &fallback)
+    {
+        return store_.read(Options::section, key, fallback);
+    }
+    SettingsStore &store_;
+};
+
+} // namespace
+
+void Options::LoadSettings(OptionsControls &controls)
+{
+    const QStringList &key = keys();
+    KeyReader reader(store_);
+    controls.setOptGuessGUI(reader.truth(key[0], true));
+    controls.setOptGuessManual(reader.truth(key[1], false));
+    // A pair the program never writes, neither selected, would count misses in manual mode with
+    // the counters hidden: take drawing mode instead.
+    if (!controls.optGuessGUI() && !controls.optGuessManual())
+        controls.setOptGuessGUI(true);
+    controls.setComGuessEnabled(reader.truth(key[2], false));
+    controls.setComGuessIndex(reader.inRange(key[3], 7, 0, OptionsControls::guessItemCount - 1));
+    controls.setWordSourceIndex(
+        reader.inRange(key[4], 1, 0, OptionsControls::wordSourceCount - 1));
+    controls.setChkHint(reader.inRange(key[5], 0, 0, 1));
+    controls.setChkLength(reader.inRange(key[6], 0, 0, 1));
+    controls.setComLengthEnabled(reader.truth(key[7], false));
+    controls.setComLengthIndex(reader.inRange(key[8], 4, 0, OptionsControls::lengthItemCount - 1));
+}
+
+void Options::SaveSettings(const OptionsControls &controls)
+{
+    const QStringList &key = keys();
+    const QString values[] = {
+        truthText(controls.optGuessGUI()),
+        truthText(controls.optGuessManual()),
+        truthText(controls.comGuessEnabled()),
+        QString::number(controls.comGuessIndex()),
+        QString::number(controls.wordSourceIndex()),
+        QString::number(controls.chkHint()),
+        QString::number(controls.chkLength()),
+        truthText(controls.comLengthEnabled()),
+        QString::number(controls.comLengthIndex()),
+    };
+    for (int i = 0; i < key.size(); ++i)
+        store_.write(section, key[i], values[i]);
+    if (const std::optional<QString> failure = store_.commit()) {
+        messages_.show(MessageBox::Icon::Warning,
+                       QStringLiteral("Your options could not be saved: %1\n\n"
+                                      "They stay in force until Gibbetry is closed.")
+                           .arg(*failure));
+    }
+}
+
+void Options::cmdDone_Click(OptionsHost &host)
+{
+    OptionsControls &controls = live(host);
+    ShowOptionsStatus(host);
+    if (controls.wordSourceChanged() && !host.ReadWordSource()) {
+        // The list still loaded stays in play, so the status line and the store name it.
+        if (const int loaded = host.loadedWordSource(); loaded >= 0) {
+            controls.setWordSourceIndex(loaded);
+            ShowOptionsStatus(host);
+        }
+    }
+    controls.clearWordSourceChanged();
+    host.cmdNewGame_Click();
+    SaveSettings(controls);
+}
+
+void Options::ShowOptionsStatus(OptionsHost &host)
+{
+    const OptionsControls &controls = *controls_;
+    host.setStatusCaption(2, controls.wordSourceText());
+    host.setStatusCaption(3, controls.chkLength() == 1
+                                 ? QStringLiteral("Word length limited to %1 characters")
+                                       .arg(controls.comLengthText())
+                                 : QStringLiteral("No restriction on word length"));
+    host.setStatusCaption(4, QStringLiteral("Hint is OFF"));
+}
+
+} // namespace gibbetry

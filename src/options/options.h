@@ -1,0 +1,61 @@
+#pragma once
+
+#include "options/options_controls.h"
+#include "platform/message_box.h"
+#include "platform/settings_store.h"
+
+#include <optional>
+
+namespace gibbetry {
+
+// What the options dialog calls on the main window.
+class OptionsHost {
+public:
+    virtual ~OptionsHost() = default;
+    // field is 2, 3 or 4: the status panels that show the options.
+    virtual void setStatusCaption(int field, const QString &caption) = 0;
+    // Loads the list of the selected word source; false when it could not be used.
+    virtual bool ReadWordSource() = 0;
+    virtual void cmdNewGame_Click() = 0;
+    // The source whose list is in play, or -1 when none was ever loaded.
+    virtual int loadedWordSource() const = 0;
+};
+
+// The options dialog without its window: loaded (hidden or shown) or unloaded, its controls, and
+// the store they are loaded from and saved to.
+class Options {
+public:
+    static const QString section;
+    // The nine keys, in the order they are read and written.
+    static const QStringList &keys();
+
+    Options(SettingsStore &store, MessageBox &messages);
+
+    bool isLoaded() const { return controls_.has_value(); }
+    // The live controls; an unloaded dialog is loaded first, from the store, as any use of an
+    // option after a close-box close does.
+    OptionsControls &live(OptionsHost &host);
+
+    // The load sequence: stored values into the controls, the status line, hint disabled.
+    void Form_Load(OptionsHost &host);
+    // The title-bar close box, or the main window's unload: the controls are dropped unsaved.
+    void unload() { controls_.reset(); }
+    void ShowOptionsStatus(OptionsHost &host);
+    // DONE, once the view has hidden the dialog: apply, start a new game, save.
+    void cmdDone_Click(OptionsHost &host);
+
+private:
+    void LoadSettings(OptionsControls &controls);
+    void SaveSettings(const OptionsControls &controls);
+
+    SettingsStore &store_;
+    MessageBox &messages_;
+    std::optional<OptionsControls> controls_;
+};
+
+// Store texts, strictly as the program writes them.
+std::optional<bool> parseTruth(const QString &text);
+std::optional<int> parseInteger(const QString &text); // a 16-bit signed integer
+QString truthText(bool value);
+
+} // namespace gibbetry

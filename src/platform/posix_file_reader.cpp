@@ -1,0 +1,58 @@
+#include "platform/posix_file_reader.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace gibbetry {
+
+FileContents PosixFileReader::read(const QString &path, qint64 maxBytes)
+{
+    FileContents result;
+    // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused below anyway.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        result.status = errno == ENOENT || errno == ENOTDIR ? FileContents::Status::Missing
+                                                            : FileContents::Status::Unreadable;
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result.status = FileContents::Status::NotRegularFile;
+        return result;
+    }
+    // One byte past the limit tells whether the file holds more.
+    const qint64 want = maxBytes + 1;
+    QByteArray bytes(qMin<qint64>(qMax<qint64>(info.st_size, 0), maxBytes) + 1, Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        if (total == bytes.size()) {
+            if (total >= want)
+                break;
+            bytes.resize(qMin<qint64>(want, total * 2));
+        }
+        const ssize_t got = ::read(fd, bytes.data() + total, size_t(bytes.size() - total));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            ::close(fd);
+            result.status = FileContents::Status::Unreadable;
+            return result;
+        }
+        if (got == 0)
+            break;
+        total += got;
+    }
+    ::close(fd);
+    result.truncated = total > maxBytes;
+    bytes.truncate(qMin(total, maxBytes));
+    result.bytes = std::move(bytes);
+    result.status = FileContents::Status::Ok;
+    return result;
+}
+
+} // namespace gibbetry

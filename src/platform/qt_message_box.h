@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/message_box.h"
+
+class QWidget;
+
+namespace gibbetry {
+
+class QtMessageBox final : public MessageBox {
+public:
+    // parent: the window the box blocks while it is open; may be set later.
+    explicit QtMessageBox(QWidget *parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget *parent) { parent_ = parent; }
+    void show(Icon icon, const QString &text) override;
+
+private:
+    QWidget *parent_;
+};
+
+} // namespace gibbetry

@@ -1,0 +1,67 @@
+#include "platform/qt_settings_store.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace gibbetry {
+
+QtSettingsStore::QtSettingsStore(QString filePath) : filePath_(std::move(filePath)) {}
+
+QString QtSettingsStore::userFilePath()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Gibbetry"),
+                     QStringLiteral("Gibbetry"))
+        .fileName();
+}
+
+QString QtSettingsStore::read(const QString &section, const QString &key,
+                              const QString &defaultValue)
+{
+    const QSettings settings(filePath_, QSettings::NativeFormat);
+    const QVariant value = settings.value(section + QLatin1Char('/') + key);
+    if (!value.isValid())
+        return defaultValue;
+    // A value that is no single text (a list, say) is one the program never wrote.
+    return value.typeId() == QMetaType::QString ? value.toString() : QStringLiteral("\x01");
+}
+
+void QtSettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
+    pending_.append({section + QLatin1Char('/') + key, value});
+}
+
+std::optional<QString> QtSettingsStore::commit()
+{
+    // A fresh QSettings each time: its status is that of this save alone.
+    QSettings settings(filePath_, QSettings::NativeFormat);
+    for (const auto &[key, value] : std::as_const(pending_))
+        settings.setValue(key, value);
+    pending_.clear();
+    settings.sync();
+    switch (settings.status()) {
+    case QSettings::NoError:
+        return std::nullopt;
+    case QSettings::FormatError:
+        return QStringLiteral("the settings file %1 could not be understood, so it was left "
+                              "as it is.")
+            .arg(QDir::toNativeSeparators(filePath_));
+    case QSettings::AccessError:
+        break;
+    }
+    const QFileInfo file(filePath_);
+    if (file.isDir())
+        return QStringLiteral("%1 is a folder, not a settings file.")
+            .arg(QDir::toNativeSeparators(filePath_));
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists() || !folder.isDir())
+        return QStringLiteral("the folder %1 could not be created.")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
+    if (!folder.isWritable())
+        return QStringLiteral("the folder %1 cannot be written to.")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
+    return QStringLiteral("the settings file %1 could not be written.")
+        .arg(QDir::toNativeSeparators(filePath_));
+}
+
+} // namespace gibbetry
