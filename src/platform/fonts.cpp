@@ -1,7 +1,6 @@
 #include "platform/fonts.h"
 
 #include <QApplication>
-#include <QFont>
 
 namespace gibbetry {
 
@@ -9,9 +8,16 @@ void installFonts()
 {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    QApplication::setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8));
+}
+
+QFont layoutFont(const QString &family, double points, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
 }
 
 } // namespace gibbetry

@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "game/view/board_label.h"
 #include "game/view/figure_layer.h"
+#include "platform/fonts.h"
 
 #include <QCloseEvent>
 #include <QLayout>
@@ -22,9 +23,7 @@ QRect twips(int left, int top, int width, int height)
 
 QFont sansSerif(double points)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(points);
-    return font;
+    return layoutFont(QStringLiteral("MS Sans Serif"), points);
 }
 
 } // namespace
@@ -107,9 +106,7 @@ void MainWindow::build()
     lblGameOver_ = new BoardLabel(client, false);
     lblGameOver_->setGeometry(twips(9360, 4680, 2775, 615));
     lblGameOver_->setAlignment(Qt::AlignCenter);
-    QFont comic(QStringLiteral("Comic Sans MS"));
-    comic.setPointSizeF(21.75);
-    lblGameOver_->setFont(comic);
+    lblGameOver_->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 21.75));
     QPalette red = lblGameOver_->palette();
     red.setColor(QPalette::Window, QColor(255, 0, 0));
     lblGameOver_->setPalette(red);

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "platform/busy_pointer.h"
+#include "platform/file_reader.h"
+#include "platform/message_box.h"
+#include "platform/random_source.h"
+#include "platform/settings_store.h"
+
+#include <QMap>
+#include <QStringList>
+
+#include <deque>
+#include <utility>
+
+namespace gibbetry::test {
+
+// A settings store in memory that logs every read and write in order.
+class FakeStore final : public SettingsStore {
+public:
+    QMap<QString, QString> values; // "Settings/key" -> text
+    QStringList log;               // "read key" / "write key=value"
+    std::optional<QString> failure; // what commit() reports
+
+    QString read(const QString &section, const QString &key, const QString &def) override
+    {
+        log << QStringLiteral("read ") + key;
+        return values.value(section + '/' + key, def);
+    }
+    void write(const QString &section, const QString &key, const QString &value) override
+    {
+        log << QStringLiteral("write %1=%2").arg(key, value);
+        if (!failure)
+            values[section + '/' + key] = value;
+    }
+    std::optional<QString> commit() override { return failure; }
+
+    QStringList writtenValues() const
+    {
+        QStringList out;
+        for (const QString &entry : log)
+            if (entry.startsWith(QLatin1String("write ")))
+                out << entry.section('=', 1);
+        return out;
+    }
+};
+
+// Hands out the numbers it was given, in order, then repeats the last one.
+class ScriptedRandom final : public RandomSource {
+public:
+    std::deque<double> script;
+    double last = 0.0;
+    int draws = 0;
+    double next() override
+    {
+        ++draws;
+        if (!script.empty()) {
+            last = script.front();
+            script.pop_front();
+        }
+        return last;
+    }
+};
+
+class RecordingMessages final : public MessageBox {
+public:
+    QStringList shown;
+    void show(Icon, const QString &text) override { shown << text; }
+};
+
+class CountingBusy final : public BusyPointer {
+public:
+    int depth = 0;
+    int times = 0;
+    void setBusy(bool busy) override
+    {
+        depth += busy ? 1 : -1;
+        times += busy ? 1 : 0;
+    }
+};
+
+// Files by path; a path that is not there is missing.
+class FakeFiles final : public FileReader {
+public:
+    QMap<QString, FileContents> files;
+    QStringList asked;
+    void put(const QString &path, const QByteArray &bytes)
+    {
+        files[path] = {FileContents::Status::Ok, bytes, false};
+    }
+    FileContents read(const QString &path, qint64 maxBytes) override
+    {
+        asked << path;
+        FileContents found = files.value(path);
+        if (found.bytes.size() > maxBytes) {
+            found.bytes.truncate(maxBytes);
+            found.truncated = true;
+        }
+        return found;
+    }
+};
+
+} // namespace gibbetry::test

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Installs the Debian 12 packages that building, running and testing Gibbetry need, when any
+# is missing: with apt-get as root, through sudo otherwise, or prints the apt-get line and stops.
+set -eu
+
+PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
+fonts-liberation2 fonts-comic-neue"
+
+missing=""
+for package in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+line="apt-get install -y --no-install-recommends$missing"
+if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing:$missing"
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $line
+elif command -v sudo >/dev/null 2>&1; then
+    echo "Installing with sudo:$missing"
+    sudo apt-get update -q
+    sudo DEBIAN_FRONTEND=noninteractive $line
+else
+    echo "Gibbetry needs these Debian packages:$missing" >&2
+    echo "Install them as root with: apt-get update && $line" >&2
+    exit 1
+fi
