@@ -6,6 +6,7 @@
 #include "platform/qt_busy_pointer.h"
 #include "platform/qt_message_box.h"
 #include "platform/qt_settings_store.h"
+#include "platform/system_clock.h"
 #include "platform/time_seeded_random.h"
 
 #include <QApplication>
@@ -63,8 +64,9 @@ int main(int argc, char **argv)
     gibbetry::TimeSeededRandom random;
     gibbetry::QtMessageBox messages;
     gibbetry::QtBusyPointer busy;
+    gibbetry::SystemClock clock;
     gibbetry::Options options(store, messages);
-    gibbetry::Game game(options, {files, random, messages, busy}, wordListDirs());
+    gibbetry::Game game(options, {files, random, messages, busy, clock}, wordListDirs());
 
     gibbetry::MainWindow window(game);
     messages.setParent(&window);

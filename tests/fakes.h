@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/busy_pointer.h"
+#include "platform/clock.h"
 #include "platform/file_reader.h"
 #include "platform/message_box.h"
 #include "platform/random_source.h"
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <utility>
 
 namespace gibbetry::test {
@@ -64,7 +66,13 @@ public:
 class RecordingMessages final : public MessageBox {
 public:
     QStringList shown;
-    void show(Icon, const QString &text) override { shown << text; }
+    std::function<void()> onShow; // runs while the box would be open
+    void show(Icon, const QString &text) override
+    {
+        shown << text;
+        if (onShow)
+            onShow();
+    }
 };
 
 class CountingBusy final : public BusyPointer {
@@ -76,6 +84,12 @@ public:
         depth += busy ? 1 : -1;
         times += busy ? 1 : 0;
     }
+};
+
+class FixedClock final : public Clock {
+public:
+    QTime time{17, 4, 23};
+    QTime currentTime() override { return time; }
 };
 
 // Files by path; a path that is not there is missing.

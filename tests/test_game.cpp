@@ -1,5 +1,4 @@
-#include "fakes.h"
-#include "game/game.h"
+#include "game_rig.h"
 
 #include <QTest>
 
@@ -8,21 +7,8 @@ using namespace gibbetry::test;
 
 namespace {
 
-// The game with fakes all round; "/data" is the program's word-list folder.
-struct Rig {
-    FakeStore store;
-    FakeFiles files;
-    ScriptedRandom random;
-    RecordingMessages messages;
-    CountingBusy busy;
-    Options options{store, messages};
-    Game game{options, {files, random, messages, busy}, {QStringLiteral("/data")}};
-
-    explicit Rig(const QByteArray &ogden = "cat\r\ndog\r\n")
-    {
-        files.put(QStringLiteral("/data/Ogden's Basic English Words.txt"), ogden);
-    }
-    OptionsControls &opt() { return options.live(game); }
+struct Rig : GameRig {
+    using GameRig::GameRig;
     QStringList visibleSlots() const
     {
         QStringList out;

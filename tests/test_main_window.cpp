@@ -1,5 +1,4 @@
-#include "fakes.h"
-#include "game/game.h"
+#include "game_rig.h"
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
 #include "platform/fonts.h"
@@ -21,23 +20,26 @@ QRect twips(int left, int top, int width, int height)
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
-struct Rig {
-    FakeStore store;
-    FakeFiles files;
-    ScriptedRandom random;
-    RecordingMessages messages;
-    CountingBusy busy;
-    Options options{store, messages};
-    Game game{options, {files, random, messages, busy}, {QStringLiteral("/data")}};
+struct Rig : GameRig {
     MainWindow window{game};
 
-    Rig()
+    explicit Rig(const QByteArray &words = "bread\r\n") : GameRig(words)
     {
-        files.put(QStringLiteral("/data/Ogden's Basic English Words.txt"), "bread\r\n");
         game.Form_Load();
         window.showCentred();
     }
+    void click(char letter) { QTest::mouseClick(window.letterTile(letter - 'A'), Qt::LeftButton); }
+    QImage shot() const { return window.clientArea()->grab().toImage(); }
 };
+
+bool holdsColour(const QImage &image, const QColor &colour)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
 
 // Whether a caption fits inside a label's border: its advance across, its ink (the letters
 // themselves, not the font's line spacing) up and down.
@@ -199,6 +201,62 @@ private slots:
         const QPushButton *button = rig.window.newGameButton();
         QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) <
                 button->width() - 8);
+    }
+
+    void clickedTilesShowTheirMarks()
+    {
+        Rig rig("bread\r\n");
+        QTest::mouseClick(rig.window.newGameButton(), Qt::LeftButton);
+        rig.click('E');
+        rig.click('Z');
+        QCOMPARE(rig.window.wordSlot(2)->text(), "E");
+        QCOMPARE(rig.window.wordSlot(0)->text(), "");
+        const QImage hit = rig.window.letterTile('E' - 'A')->grab().toImage();
+        const QImage miss = rig.window.letterTile('Z' - 'A')->grab().toImage();
+        QVERIFY(holdsColour(hit, QColor(0, 255, 0)));
+        QVERIFY(holdsColour(miss, QColor(255, 0, 0)));
+        // The border stays black whatever the letter's colour.
+        QCOMPARE(hit.pixelColor(0, hit.height() / 2), QColor(Qt::black));
+        QCOMPARE(miss.pixelColor(miss.width() - 1, miss.height() / 2), QColor(Qt::black));
+        QVERIFY(!holdsColour(rig.window.letterTile(0)->grab().toImage(), QColor(255, 0, 0)));
+    }
+
+    void aMissDrawsTheGallowsBase()
+    {
+        Rig rig("bread\r\n");
+        QTest::mouseClick(rig.window.newGameButton(), Qt::LeftButton);
+        const QPoint onBase(700, 4440 / 15);
+        const QColor ink = rig.window.palette().color(QPalette::WindowText);
+        QVERIFY(rig.shot().pixelColor(onBase) != ink);
+        rig.click('Q');
+        QCOMPARE(rig.shot().pixelColor(onBase), ink);
+        QVERIFY(rig.shot().pixelColor(QPoint(12120 / 15, 100)) != ink); // the upright waits
+    }
+
+    void aLostGameShowsTheBannerAndTheWordInBlue()
+    {
+        Rig rig("bread\r\n");
+        QTest::mouseClick(rig.window.newGameButton(), Qt::LeftButton);
+        rig.click('B');
+        for (const char letter : QByteArray("CFGHIJKLMNOP"))
+            rig.click(letter);
+        QVERIFY(rig.window.label({Element::lblGameOver})->isVisible());
+        QCOMPARE(rig.window.wordSlot(4)->text(), "D");
+        QVERIFY(holdsColour(rig.window.wordSlot(4)->grab().toImage(), QColor(0, 0, 255)));
+        QVERIFY(!holdsColour(rig.window.wordSlot(0)->grab().toImage(), QColor(0, 0, 255)));
+        const QImage banner = rig.window.label({Element::lblGameOver})->grab().toImage();
+        QCOMPARE(banner.pixelColor(2, 2), QColor(255, 0, 0));
+        rig.click('R'); // the game is over: nothing changes
+        QCOMPARE(rig.window.wordSlot(1)->text(), "R");
+        QCOMPARE(rig.window.wordSlot(1)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    }
+
+    void theClockStartsHalfASecondIn()
+    {
+        Rig rig;
+        QLabel *clock = rig.window.label({Element::status, 1});
+        QCOMPARE(clock->text(), "");
+        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QString("05:04 PM"), 2000);
     }
 
     void withoutADisplayItSaysSoAndStops()

@@ -1,14 +1,15 @@
 // Renders the game's windows offscreen into PNG files for the README and for review:
 //   build/tools/gibbetry-screenshots OUTPUT_DIR
 // The secret word and the store are fixed, so the pictures are the same at every run.
-#include "fakes.h"
-#include "game/game.h"
+#include "game_rig.h"
+#include "game/view/board_label.h"
 #include "game/view/main_window.h"
 #include "platform/fonts.h"
+#include "platform/qt_message_box.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QPushButton>
+#include <QMessageBox>
 #include <QTest>
 
 using namespace gibbetry;
@@ -16,26 +17,22 @@ using namespace gibbetry::test;
 
 namespace {
 
-struct Scene {
-    FakeStore store;
-    FakeFiles files;
-    ScriptedRandom random;
-    RecordingMessages messages;
-    CountingBusy busy;
-    Options options{store, messages};
-    Game game{options, {files, random, messages, busy}, {QStringLiteral("/data")}};
+struct Scene : GameRig {
     MainWindow window{game};
 
-    explicit Scene(const QByteArray &words)
+    explicit Scene(const QByteArray &words, int manualAllowed = 0) : GameRig(words)
     {
-        files.put(QStringLiteral("/data/Ogden's Basic English Words.txt"), words);
         game.Form_Load();
+        game.Timer1_Timer();
         window.showCentred();
+        start(manualAllowed);
     }
-    void save(const QString &dir, const QString &name)
+    void click(const char *letters)
     {
-        window.grab().save(QDir(dir).filePath(name));
+        for (const char *c = letters; *c; ++c)
+            QTest::mouseClick(window.letterTile(*c - 'A'), Qt::LeftButton);
     }
+    void save(const QString &dir, const QString &name) { window.grab().save(QDir(dir).filePath(name)); }
 };
 
 } // namespace
@@ -49,7 +46,25 @@ int main(int argc, char **argv)
     QDir().mkpath(dir);
 
     Scene newGame("hangman\r\n");
-    QTest::mouseClick(newGame.window.newGameButton(), Qt::LeftButton);
+    newGame.click("AEZ");
     newGame.save(dir, QStringLiteral("new-game.png"));
+
+    Scene won("gallows\r\n");
+    won.click("EITGALOWS");
+    won.save(dir, QStringLiteral("won.png"));
+    if (!won.messages.shown.isEmpty()) {
+        auto box = QtMessageBox::create(MessageBox::Icon::Information, won.messages.shown.last(),
+                                        nullptr);
+        box->show();
+        box->grab().save(QDir(dir).filePath(QStringLiteral("won-message.png")));
+    }
+
+    Scene lostDrawing("scaffold\r\n");
+    lostDrawing.click("SEBGHIJKMNPQRTU");
+    lostDrawing.save(dir, QStringLiteral("lost-drawing.png"));
+
+    Scene lostManual("gibbet\r\n", 5);
+    lostManual.click("GAEOUYZ");
+    lostManual.save(dir, QStringLiteral("lost-manual.png"));
     return 0;
 }

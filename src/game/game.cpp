@@ -1,5 +1,8 @@
 #include "game/game.h"
 
+#include "game/clock_text.h"
+#include "game/figure_stages.h"
+
 #include <QFileInfo>
 
 #include <cmath>
@@ -7,13 +10,23 @@
 namespace gibbetry {
 
 namespace {
+// Upper-cases one character at a time, without a locale: "ß" stays one character.
+QString upper(QStringView text)
+{
+    QString out(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        out[i] = text[i].toUpper();
+    return out;
+}
+
 // The pick draws by the index formula; past this many misses it draws among the fitting entries
 // directly, so that it ends at once on any list.
 constexpr int maxRandomDraws = 1000;
 } // namespace
 
-Game::Game(Options &options, GamePlatform platform, QStringList dataDirs)
-    : options_(options), platform_(platform), dataDirs_(std::move(dataDirs))
+Game::Game(Options &options, GamePlatform platform, QStringList dataDirs, QLocale locale)
+    : options_(options), platform_(platform), dataDirs_(std::move(dataDirs)),
+      locale_(std::move(locale))
 {
 }
 
@@ -220,6 +233,91 @@ void Game::ShowErrorCounters()
         board_.setVisible({Element::lblG, i}, true);
         board_.setVisible({Element::lblGG, i}, true);
     }
+}
+
+void Game::lblLetters_Click(int index)
+{
+    if (state_.gameOver)
+        return;
+    const ElementId tile{Element::lblLetters, index};
+    const QString letter = upper(board_.caption(tile));
+    bool found = false;
+    const int n = int(state_.secretWord.size());
+    for (int j = 0; j < n; ++j) {
+        if (upper(state_.wordLetters[j]) != letter)
+            continue;
+        const ElementId slot{Element::lblWord, j};
+        if (board_.caption(slot).isEmpty()) {
+            board_.setCaption(slot, letter);
+            ++state_.lettersFound;
+        }
+        board_.setColour(tile, colour::green);
+        found = true;
+    }
+    if (!found) {
+        board_.setColour(tile, colour::red);
+        RecordWrongGuess();
+    }
+    if (state_.lettersFound == n) {
+        board_.setVisible({Element::lblGameOver}, true);
+        platform_.messages.show(MessageBox::Icon::Information,
+                                QStringLiteral("You have completed the word.\r\n\r\n\r\nWell done."));
+        state_.gameOver = true;
+    }
+}
+
+void Game::RecordWrongGuess()
+{
+    // The mode is read at each wrong guess, not fixed at the start of a game.
+    if (options().optGuessGUI())
+        DrawNextStage();
+    else
+        CountDownChances();
+}
+
+void Game::CountDownChances()
+{
+    --state_.chancesLeft;
+    const int allowed = board_.caption({Element::lblGG, 1}).toInt();
+    board_.setCaption({Element::lblGG, 2}, QString::number(allowed - state_.chancesLeft));
+    board_.setCaption({Element::lblGG, 3}, QString::number(state_.chancesLeft));
+    if (state_.chancesLeft == 0) {
+        board_.setVisible({Element::lblGameOver}, true);
+        state_.gameOver = true;
+        RevealWord();
+    }
+}
+
+void Game::DrawNextStage()
+{
+    const FigureStage stage = figureStage(state_.stagesLeft);
+    for (const int part : stage.hidden)
+        board_.setVisible({Element::draw, part}, false);
+    for (const int part : stage.shown)
+        board_.setVisible({Element::draw, part}, true);
+    if (state_.stagesLeft == 1) {
+        board_.setVisible({Element::lblGameOver}, true);
+        state_.gameOver = true;
+        RevealWord();
+    }
+    --state_.stagesLeft;
+}
+
+void Game::RevealWord()
+{
+    for (int j = 0; j < int(state_.secretWord.size()); ++j) {
+        const ElementId slot{Element::lblWord, j};
+        if (!board_.caption(slot).isEmpty())
+            continue;
+        board_.setCaption(slot, upper(state_.wordLetters[j]));
+        board_.setColour(slot, colour::blue);
+    }
+}
+
+void Game::Timer1_Timer()
+{
+    board_.setCaption({Element::status, 1},
+                      mediumTimeText(platform_.clock.currentTime(), locale_));
 }
 
 } // namespace gibbetry

@@ -4,9 +4,12 @@
 #include "game/word_list.h"
 #include "options/options.h"
 #include "platform/busy_pointer.h"
+#include "platform/clock.h"
 #include "platform/file_reader.h"
 #include "platform/message_box.h"
 #include "platform/random_source.h"
+
+#include <QLocale>
 
 #include <array>
 
@@ -27,6 +30,7 @@ struct GamePlatform {
     RandomSource &random;
     MessageBox &messages;
     BusyPointer &busy;
+    Clock &clock;
 };
 
 // The main window without the window system: the word list, the game in progress and the board
@@ -36,11 +40,15 @@ public:
     static constexpr qint64 maxListBytes = 16 * 1024 * 1024;
 
     // dataDirs: where a word list is looked for when the working directory has no such file.
-    Game(Options &options, GamePlatform platform, QStringList dataDirs);
+    Game(Options &options, GamePlatform platform, QStringList dataDirs,
+         QLocale locale = QLocale::system());
 
     void Form_Load();
     void Form_Unload();
     void cmdNewGame_Click() override;
+    // A click on letter tile 0 (A) to 25 (Z).
+    void lblLetters_Click(int index);
+    void Timer1_Timer();
     bool ReadWordSource() override;
     void setStatusCaption(int field, const QString &caption) override;
     int loadedWordSource() const override { return loadedSource_; }
@@ -58,6 +66,10 @@ private:
     void ResetBoard();
     void ShowWordSlots(int n);
     void ShowErrorCounters();
+    void RecordWrongGuess();
+    void CountDownChances();
+    void DrawNextStage();
+    void RevealWord();
     const OptionsControls &options() { return options_.live(*this); }
     // The longest entry the options allow; wordSlotCount when the limit is off.
     int lengthLimit();
@@ -66,6 +78,7 @@ private:
     Options &options_;
     GamePlatform platform_;
     QStringList dataDirs_;
+    QLocale locale_;
     WordList wordList_;
     int loadedSource_ = -1;
     GameState state_;

@@ -4,13 +4,20 @@
 
 namespace gibbetry {
 
+std::unique_ptr<QMessageBox> QtMessageBox::create(Icon icon, const QString &text, QWidget *parent)
+{
+    // The game's texts end lines with CR LF; Qt's labels break at LF alone.
+    auto box = std::make_unique<QMessageBox>(
+        icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning,
+        QStringLiteral("Gibbetry"), QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+        QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
 void QtMessageBox::show(Icon icon, const QString &text)
 {
-    QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning,
-                    QStringLiteral("Gibbetry"), QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
-                    QMessageBox::Ok, parent_);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    create(icon, text, parent_)->exec();
 }
 
 } // namespace gibbetry

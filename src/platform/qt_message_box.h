@@ -2,6 +2,9 @@
 
 #include "platform/message_box.h"
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace gibbetry {
@@ -12,6 +15,8 @@ public:
     explicit QtMessageBox(QWidget *parent = nullptr) : parent_(parent) {}
     void setParent(QWidget *parent) { parent_ = parent; }
     void show(Icon icon, const QString &text) override;
+    // The box that show() runs: titled "Gibbetry", the icon, the text, one OK button.
+    static std::unique_ptr<QMessageBox> create(Icon icon, const QString &text, QWidget *parent);
 
 private:
     QWidget *parent_;

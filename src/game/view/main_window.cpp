@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace gibbetry {
 
@@ -67,6 +68,7 @@ void MainWindow::build()
         tile->setAlignment(Qt::AlignCenter);
         tile->setFont(sansSerif(24));
         tile->setToolTip(QStringLiteral("Click on the letter to select it."));
+        connect(tile, &LetterTile::clicked, this, [this](int index) { game_.lblLetters_Click(index); });
         letters_[i] = tile;
     }
 
@@ -111,8 +113,13 @@ void MainWindow::build()
     red.setColor(QPalette::Window, QColor(255, 0, 0));
     lblGameOver_->setPalette(red);
 
-    // Only the button takes the keyboard focus; the window keeps its size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Timer1: runs from the window's creation to its end, on the interface thread.
+    auto *timer1 = new QTimer(this);
+    timer1->setInterval(500);
+    connect(timer1, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
+    timer1->start();
 }
 
 BoardLabel *MainWindow::label(ElementId id) const

@@ -1,0 +1,280 @@
+#include "game/clock_text.h"
+#include "game_rig.h"
+
+#include <QTest>
+
+using namespace gibbetry;
+using namespace gibbetry::test;
+
+namespace {
+
+const QString winText = "You have completed the word.\r\n\r\n\r\nWell done.";
+
+QList<int> range(int first, int last)
+{
+    QList<int> out;
+    for (int i = first; i <= last; ++i)
+        out << i;
+    return out;
+}
+
+// Every element's state, to show that a click changed nothing.
+QList<std::tuple<QString, bool, Rgb>> snapshot(const Board &board)
+{
+    QList<std::tuple<QString, bool, Rgb>> out;
+    auto add = [&](Element e, int first, int last) {
+        for (int i = first; i <= last; ++i)
+            out.append({board.caption({e, i}), board.isVisible({e, i}), board.colour({e, i})});
+    };
+    add(Element::lblLetters, 0, 25);
+    add(Element::lblWord, 0, 22);
+    add(Element::draw, 1, 19);
+    add(Element::lblGameOver, 0, 0);
+    add(Element::shapeGuess, 0, 0);
+    add(Element::lblGG, 1, 3);
+    return out;
+}
+
+} // namespace
+
+class GuessingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aLetterThatOccursThreeTimesRevealsAllThree()
+    {
+        GameRig rig("banana\r\n");
+        rig.start();
+        rig.guess('A');
+        QCOMPARE(rig.shownWord(), "_A_A_A");
+        QCOMPARE(rig.game.state().lettersFound, 3);
+        QCOMPARE(rig.tileColour('A'), colour::green);
+        QVERIFY(rig.visibleParts().isEmpty());
+    }
+
+    void mixedCaseWordsMatchAndShowUpperCase()
+    {
+        GameRig rig("McTavish\r\n");
+        rig.start();
+        rig.guess("MCT");
+        QCOMPARE(rig.shownWord(), "MCT_____");
+        QCOMPARE(rig.game.state().lettersFound, 3);
+    }
+
+    void aGreenLetterAgainIsNeitherCountedNorWrong()
+    {
+        GameRig rig("banana\r\n");
+        rig.start();
+        rig.guess("AA");
+        QCOMPARE(rig.game.state().lettersFound, 3);
+        QCOMPARE(rig.game.state().stagesLeft, 12);
+        QVERIFY(rig.visibleParts().isEmpty());
+        QVERIFY(!rig.game.state().gameOver);
+    }
+
+    void aRedLetterAgainCountsAgain_data()
+    {
+        QTest::addColumn<int>("manualAllowed");
+        QTest::newRow("drawing") << 0;
+        QTest::newRow("manual") << 8;
+    }
+    void aRedLetterAgainCountsAgain()
+    {
+        QFETCH(int, manualAllowed);
+        GameRig rig;
+        rig.start(manualAllowed);
+        rig.guess("ZZ");
+        QCOMPARE(rig.tileColour('Z'), colour::red);
+        if (manualAllowed) {
+            QCOMPARE(rig.game.state().chancesLeft, 6);
+            QCOMPARE(rig.board().caption({Element::lblGG, 2}), "2");
+            QVERIFY(rig.visibleParts().isEmpty());
+        } else {
+            QCOMPARE(rig.game.state().stagesLeft, 10);
+            QCOMPARE(rig.visibleParts(), (QList<int>{1, 2}));
+        }
+    }
+
+    void manualModeWithFiveAllowed()
+    {
+        GameRig rig("cat\r\n");
+        rig.start(5);
+        rig.guess("ABD");
+        QCOMPARE(rig.board().caption({Element::lblGG, 1}), "5");
+        QCOMPARE(rig.board().caption({Element::lblGG, 2}), "2");
+        QCOMPARE(rig.board().caption({Element::lblGG, 3}), "3");
+        QVERIFY(!rig.board().isVisible({Element::lblGameOver}));
+        rig.guess("EFG");
+        QCOMPARE(rig.board().caption({Element::lblGG, 2}), "5");
+        QCOMPARE(rig.board().caption({Element::lblGG, 3}), "0");
+        QVERIFY(rig.board().isVisible({Element::lblGameOver}));
+        QVERIFY(rig.game.state().gameOver);
+        QCOMPARE(rig.shownWord(), "CAT");
+        // The letter found in play keeps its black; the filled-in ones are blue.
+        QCOMPARE(rig.board().colour({Element::lblWord, 0}), colour::blue);
+        QCOMPARE(rig.board().colour({Element::lblWord, 1}), colour::black);
+        QCOMPARE(rig.board().colour({Element::lblWord, 2}), colour::blue);
+        QVERIFY(rig.messages.shown.isEmpty()); // no message box at a loss
+        QVERIFY(rig.visibleParts().isEmpty());
+    }
+
+    void manualModeWithOneAllowedEndsAtTheFirstMiss()
+    {
+        GameRig rig("cat\r\n");
+        rig.start(1);
+        rig.guess('Q');
+        QVERIFY(rig.game.state().gameOver);
+        QCOMPARE(rig.board().caption({Element::lblGG, 2}), "1");
+        QCOMPARE(rig.board().caption({Element::lblGG, 3}), "0");
+        QCOMPARE(rig.shownWord(), "CAT");
+    }
+
+    void drawingModeStages_data()
+    {
+        QTest::addColumn<int>("misses");
+        QTest::addColumn<QList<int>>("visible");
+        QTest::newRow("1st: base") << 1 << QList<int>{1};
+        QTest::newRow("2nd: upright") << 2 << range(1, 2);
+        QTest::newRow("3rd: beam and brace together") << 3 << range(1, 4);
+        QTest::newRow("4th: rope") << 4 << range(1, 5);
+        QTest::newRow("5th: head") << 5 << range(1, 6);
+        QTest::newRow("6th: five face parts at once") << 6 << range(1, 11);
+        QTest::newRow("7th: body") << 7 << range(1, 12);
+        QTest::newRow("8th") << 8 << range(1, 13);
+        QTest::newRow("9th") << 9 << range(1, 14);
+        QTest::newRow("10th") << 10 << range(1, 15);
+        QTest::newRow("11th") << 11 << range(1, 16);
+        QTest::newRow("12th: closed eyes, flat mouth")
+            << 12 << range(1, 6) + range(9, 10) + range(12, 19);
+    }
+    void drawingModeStages()
+    {
+        QFETCH(int, misses);
+        QFETCH(QList<int>, visible);
+        GameRig rig("cat\r\n");
+        rig.start();
+        rig.guess(QByteArray("DEFGHIJKLMNO").left(misses).constData());
+        QCOMPARE(rig.visibleParts(), visible);
+        QCOMPARE(rig.game.state().stagesLeft, 12 - misses);
+        QCOMPARE(rig.game.state().gameOver, misses == 12);
+        QCOMPARE(rig.board().isVisible({Element::lblGameOver}), misses == 12);
+        QCOMPARE(rig.shownWord(), misses == 12 ? "CAT" : "___");
+        QVERIFY(!rig.board().isVisible({Element::shapeGuess}));
+    }
+
+    void aWinAfterFourMissesKeepsTheDrawing()
+    {
+        GameRig rig("cat\r\n");
+        rig.start();
+        bool bannerAtBox = false;
+        bool overAtBox = true;
+        rig.messages.onShow = [&] {
+            bannerAtBox = rig.board().isVisible({Element::lblGameOver});
+            overAtBox = rig.game.state().gameOver;
+        };
+        rig.guess("BDEFCA");
+        QVERIFY(rig.messages.shown.isEmpty());
+        rig.guess('T');
+        QCOMPARE(rig.messages.shown, QStringList{winText});
+        QVERIFY(bannerAtBox); // GAME OVER first,
+        QVERIFY(!overAtBox);  // then the box, while the game still runs,
+        QVERIFY(rig.game.state().gameOver); // then the game is over
+        QCOMPARE(rig.visibleParts(), range(1, 5));
+        QCOMPARE(rig.shownWord(), "CAT");
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(rig.board().colour({Element::lblWord, i}), colour::black);
+    }
+
+    void clicksAfterTheEndChangeNothing_data()
+    {
+        QTest::addColumn<QByteArray>("play");
+        QTest::addColumn<int>("manualAllowed");
+        QTest::newRow("before the first game") << QByteArray() << -1;
+        QTest::newRow("after a win") << QByteArray("CAT") << 0;
+        QTest::newRow("after a drawing loss") << QByteArray("BDEFGHIJKLMN") << 0;
+        QTest::newRow("after a manual loss") << QByteArray("BD") << 2;
+    }
+    void clicksAfterTheEndChangeNothing()
+    {
+        QFETCH(QByteArray, play);
+        QFETCH(int, manualAllowed);
+        GameRig rig("cat\r\n");
+        if (manualAllowed < 0) {
+            rig.game.Form_Load();
+        } else {
+            rig.start(manualAllowed);
+            rig.guess(play.constData());
+        }
+        QVERIFY(rig.game.state().gameOver);
+        const auto before = snapshot(rig.board());
+        const GameState state = rig.game.state();
+        const qsizetype messages = rig.messages.shown.size();
+        rig.guess("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+        QCOMPARE(snapshot(rig.board()), before);
+        QCOMPARE(rig.game.state().lettersFound, state.lettersFound);
+        QCOMPARE(rig.game.state().stagesLeft, state.stagesLeft);
+        QCOMPARE(rig.game.state().chancesLeft, state.chancesLeft);
+        QCOMPARE(rig.messages.shown.size(), messages);
+    }
+
+    void aNewGameAfterALossClearsEverything()
+    {
+        GameRig rig("cat\r\n");
+        rig.start();
+        rig.guess("BDEFGHIJKLMN");
+        rig.game.cmdNewGame_Click();
+        QVERIFY(rig.visibleParts().isEmpty());
+        QCOMPARE(rig.shownWord(), "___");
+        QVERIFY(!rig.board().isVisible({Element::lblGameOver}));
+        QCOMPARE(rig.tileColour('B'), colour::black);
+        QCOMPARE(rig.board().colour({Element::lblWord, 0}), colour::black);
+    }
+
+    void theModeIsReadAtEachWrongGuess()
+    {
+        GameRig rig("cat\r\n");
+        rig.start(3);
+        rig.guess('B');
+        rig.opt().setOptGuessGUI(true); // as after a reload of other stored options
+        rig.guess('D');
+        QCOMPARE(rig.visibleParts(), QList<int>{1});
+        QCOMPARE(rig.game.state().chancesLeft, 2);
+    }
+
+    void clockText_data()
+    {
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("00:30") << QTime(0, 30) << "en_US" << "12:30 AM";
+        QTest::newRow("12:30") << QTime(12, 30) << "en_US" << "12:30 PM";
+        QTest::newRow("17:04:23") << QTime(17, 4, 23) << "en_US" << "05:04 PM";
+        QTest::newRow("09:05") << QTime(9, 5) << "en_US" << "09:05 AM";
+        QTest::newRow("11:59:59") << QTime(11, 59, 59) << "en_US" << "11:59 AM";
+        QTest::newRow("british designators") << QTime(17, 4) << "en_GB" << "05:04 pm";
+        QTest::newRow("finnish separator") << QTime(17, 4) << "fi_FI" << "05.04 ip.";
+        QTest::newRow("separator after AP") << QTime(0, 5) << "ko_KR"
+                                            << QString::fromUtf8("12:05 \xEC\x98\xA4\xEC\xA0\x84");
+    }
+    void clockText()
+    {
+        QFETCH(QTime, time);
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QCOMPARE(mediumTimeText(time, QLocale(locale)), text);
+    }
+
+    void theTickWritesOnlyTheClock()
+    {
+        GameRig rig("cat\r\n");
+        rig.start();
+        rig.guess("BC");
+        const auto before = snapshot(rig.board());
+        QCOMPARE(rig.board().caption({Element::status, 1}), "");
+        rig.game.Timer1_Timer();
+        QCOMPARE(rig.board().caption({Element::status, 1}), "05:04 PM");
+        QCOMPARE(snapshot(rig.board()), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(GuessingTest)
+#include "test_guessing.moc"
