@@ -8,6 +8,7 @@
 #include "platform/qt_settings_store.h"
 #include "platform/system_clock.h"
 #include "platform/time_seeded_random.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,7 +57,7 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gibbetry"));
+    QApplication::setApplicationName(QLatin1String(gibbetry::applicationTitle));
     gibbetry::installFonts();
 
     gibbetry::QtSettingsStore store(gibbetry::QtSettingsStore::userFilePath());
@@ -68,7 +69,7 @@ int main(int argc, char **argv)
     gibbetry::Options options(store, messages);
     gibbetry::Game game(options, {files, random, messages, busy, clock}, wordListDirs());
 
-    gibbetry::MainWindow window(game);
+    gibbetry::MainWindow window(game, options);
     messages.setParent(&window);
     game.Form_Load();
     window.showCentred();

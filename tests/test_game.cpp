@@ -285,6 +285,25 @@ private slots:
             QCOMPARE(b.colour({Element::lblLetters, i}), colour::black);
     }
 
+    void doneAbandonsTheGameInProgress()
+    {
+        Rig rig("cat\r\ndog\r\n");
+        rig.start();
+        rig.game.lblLetters_Click(25);
+        rig.game.lblLetters_Click(0);
+        QCOMPARE(rig.game.state().stagesLeft, 11);
+        rig.random.script = {0.9};
+        rig.options.cmdDone_Click(rig.game);
+        QCOMPARE(rig.game.state().secretWord, "dog");
+        QCOMPARE(rig.game.state().stagesLeft, 12);
+        QCOMPARE(rig.game.state().lettersFound, 0);
+        QVERIFY(!rig.game.state().gameOver);
+        QVERIFY(!rig.anyVisible(Element::draw, 1, 19));
+        QCOMPARE(rig.game.board().colour({Element::lblLetters, 25}), colour::black);
+        QVERIFY(rig.messages.shown.isEmpty()); // abandoned without a question
+        QCOMPARE(rig.store.writtenValues().size(), 9);
+    }
+
     void closeBoxOptionsAreReloadedAtTheNextNewGame()
     {
         Rig rig;

@@ -21,7 +21,7 @@ QRect twips(int left, int top, int width, int height)
 }
 
 struct Rig : GameRig {
-    MainWindow window{game};
+    MainWindow window{game, options};
 
     explicit Rig(const QByteArray &words = "bread\r\n") : GameRig(words)
     {

@@ -1,7 +1,9 @@
 // Renders the game's windows offscreen into PNG files for the README and for review:
 //   build/tools/gibbetry-screenshots OUTPUT_DIR
 // The secret word and the store are fixed, so the pictures are the same at every run.
+#include "about/about_box.h"
 #include "game_rig.h"
+#include "options/view/options_dialog.h"
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
 #include "platform/fonts.h"
@@ -18,7 +20,7 @@ using namespace gibbetry::test;
 namespace {
 
 struct Scene : GameRig {
-    MainWindow window{game};
+    MainWindow window{game, options};
 
     explicit Scene(const QByteArray &words, int manualAllowed = 0) : GameRig(words)
     {
@@ -66,5 +68,14 @@ int main(int argc, char **argv)
     Scene lostManual("gibbet\r\n", 5);
     lostManual.click("GAEOUYZ");
     lostManual.save(dir, QStringLiteral("lost-manual.png"));
+    Scene options("gibbet\r\n", 5);
+    {
+        OptionsDialog dialog(options.options, options.game);
+        dialog.show();
+        dialog.grab().save(QDir(dir).filePath(QStringLiteral("options.png")));
+    }
+    AboutBox about;
+    about.show();
+    about.grab().save(QDir(dir).filePath(QStringLiteral("about.png")));
     return 0;
 }

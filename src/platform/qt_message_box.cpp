@@ -1,5 +1,7 @@
 #include "platform/qt_message_box.h"
 
+#include "version.h"
+
 #include <QMessageBox>
 
 namespace gibbetry {
@@ -9,7 +11,7 @@ std::unique_ptr<QMessageBox> QtMessageBox::create(Icon icon, const QString &text
     // The game's texts end lines with CR LF; Qt's labels break at LF alone.
     auto box = std::make_unique<QMessageBox>(
         icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning,
-        QStringLiteral("Gibbetry"), QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+        QLatin1String(applicationTitle), QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
         QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
     return box;

@@ -1,5 +1,7 @@
 #include "platform/qt_settings_store.h"
 
+#include "version.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -10,9 +12,8 @@ QtSettingsStore::QtSettingsStore(QString filePath) : filePath_(std::move(filePat
 
 QString QtSettingsStore::userFilePath()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Gibbetry"),
-                     QStringLiteral("Gibbetry"))
-        .fileName();
+    const QString title = QLatin1String(applicationTitle);
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, title, title).fileName();
 }
 
 QString QtSettingsStore::read(const QString &section, const QString &key,

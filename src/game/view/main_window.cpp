@@ -1,15 +1,17 @@
 #include "game/view/main_window.h"
 
+#include "about/about_box.h"
 #include "game/game.h"
 #include "game/view/board_label.h"
 #include "game/view/figure_layer.h"
+#include "options/view/options_dialog.h"
 #include "platform/fonts.h"
+#include "platform/window.h"
 
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace gibbetry {
@@ -29,10 +31,10 @@ QFont sansSerif(double points)
 
 } // namespace
 
-MainWindow::MainWindow(Game &game) : game_(game)
+MainWindow::MainWindow(Game &game, Options &options) : game_(game), options_(options)
 {
     setWindowTitle(QStringLiteral("Gibbetry"));
-    setWindowIcon(QIcon(QStringLiteral(":/gibbetry/gibbetry-32.png")));
+    setWindowIcon(appIcon());
     // Fixed size: minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -55,8 +57,8 @@ void MainWindow::build()
 
     itmOptions_ = menuBar()->addAction(QStringLiteral("&Options"));
     itmAbout_ = menuBar()->addAction(QStringLiteral("&About"));
-    connect(itmOptions_, &QAction::triggered, this, &MainWindow::optionsRequested);
-    connect(itmAbout_, &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(itmOptions_, &QAction::triggered, this, &MainWindow::itmOptions_Click);
+    connect(itmAbout_, &QAction::triggered, this, &MainWindow::itmAbout_Click);
 
     figure_ = new FigureLayer(client, game_.board());
     figure_->setGeometry(client->rect());
@@ -166,14 +168,26 @@ void MainWindow::elementChanged(ElementId id, const ElementState &state)
     target->setVisible(state.visible);
 }
 
+void MainWindow::itmOptions_Click()
+{
+    // An options dialog closed by its close box is loaded again, from the store, on this use.
+    OptionsDialog dialog(options_, game_);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    centreOnScreen(dialog);
+    dialog.exec();
+}
+
+void MainWindow::itmAbout_Click()
+{
+    AboutBox about;
+    about.setWindowModality(Qt::ApplicationModal);
+    centreOnScreen(about);
+    about.exec();
+}
+
 void MainWindow::showCentred()
 {
-    ensurePolished();
-    adjustSize();
-    const QRect screen = this->screen()->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen.center());
-    move(frame.topLeft());
+    centreOnScreen(*this);
     show();
 }
 

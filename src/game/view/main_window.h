@@ -13,6 +13,7 @@ namespace gibbetry {
 
 class BoardLabel;
 class Game;
+class Options;
 class LetterTile;
 class FigureLayer;
 
@@ -20,7 +21,7 @@ class FigureLayer;
 class MainWindow final : public QMainWindow, private BoardObserver {
     Q_OBJECT
 public:
-    explicit MainWindow(Game &game);
+    MainWindow(Game &game, Options &options);
     ~MainWindow() override;
 
     // Elements by name, for the view's own wiring and for tests that look at what the player sees.
@@ -35,19 +36,19 @@ public:
     // Opens the window centred on its screen.
     void showCentred();
 
-signals:
-    void optionsRequested();
-    void aboutRequested();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void elementChanged(ElementId id, const ElementState &state) override;
+    // The menu commands: each shows its window modally and returns when it is closed.
+    void itmOptions_Click();
+    void itmAbout_Click();
     void build();
     void mirrorBoard();
 
     Game &game_;
+    Options &options_;
     std::array<LetterTile *, Board::letterCount> letters_{};
     std::array<BoardLabel *, Board::slotCount> slots_{};
     std::array<BoardLabel *, 3> counterCaptions_{};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace gibbetry {
+
+// "v" major "." minor "." revision, each in plain decimal: v1.0.0.
+QString versionText(int major, int minor, int revision);
+
+// frmAbout: the title, the version, the maker's web address and an empty "Updates" panel.
+// Made afresh at each opening; OK (click, Enter or Escape) or the close box unloads it.
+class AboutBox final : public QDialog {
+    Q_OBJECT
+public:
+    static const QString website;
+
+    explicit AboutBox(QWidget *parent = nullptr);
+
+    QLabel *picIcon() const { return picIcon_; }
+    QLabel *lblTitle() const { return lblTitle_; }
+    QLabel *lblVersion() const { return lblVersion_; }
+    QGroupBox *fraUpdates() const { return fraUpdates_; }
+    QPlainTextEdit *txtUpdates() const { return txtUpdates_; }
+    QLabel *lblWebsite() const { return lblWebsite_; }
+    QPushButton *cmdOK() const { return cmdOK_; }
+
+private:
+    void Form_Load();
+
+    QLabel *picIcon_;
+    QLabel *lblTitle_;
+    QLabel *lblVersion_;
+    QGroupBox *fraUpdates_;
+    QPlainTextEdit *txtUpdates_;
+    QLabel *lblWebsite_;
+    QPushButton *cmdOK_;
+};
+
+} // namespace gibbetry

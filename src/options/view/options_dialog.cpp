@@ -1,0 +1,184 @@
+#include "options/view/options_dialog.h"
+
+#include "options/options.h"
+#include "platform/fonts.h"
+#include "platform/window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace gibbetry {
+
+namespace {
+
+QRect twips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+QFont sansSerif(double points)
+{
+    return layoutFont(QStringLiteral("MS Sans Serif"), points);
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(Options &options, OptionsHost &host, QWidget *parent)
+    : QDialog(parent), options_(options), host_(host)
+{
+    setWindowTitle(QStringLiteral("Gibbetry - Options"));
+    makeFixedDialog(*this, 360, 471); // 5400 x 7065 twips
+    build();
+    mirror();
+    connectHandlers();
+}
+
+void OptionsDialog::build()
+{
+    // The frames set their own font; controls inside that have none take the window's default,
+    // which must be set explicitly or they would inherit the frame's.
+    const QFont defaultFont = sansSerif(8);
+
+    fraGuess_ = new QGroupBox(QStringLiteral("Select the number of wrong guesses allowed"), this);
+    fraGuess_->setGeometry(twips(120, 120, 5175, 1815));
+    fraGuess_->setFont(sansSerif(12));
+    optGuessGUI_ = new QRadioButton(QStringLiteral("Draw the hangman (allows 12 wrong guesses)"),
+                                    fraGuess_);
+    optGuessGUI_->setGeometry(twips(360, 480, 4575, 375));
+    optGuessGUI_->setFont(sansSerif(9.75));
+    optGuessGUI_->setToolTip(
+        QStringLiteral("Each wrong guess will result in part of the hangman being drawn"));
+    optGuessManual_ = new QRadioButton(QStringLiteral("Make a manual selection"), fraGuess_);
+    optGuessManual_->setGeometry(twips(360, 1080, 2655, 375));
+    optGuessManual_->setFont(sansSerif(9.75));
+    comGuess_ = new QComboBox(fraGuess_);
+    comGuess_->setGeometry(twips(3000, 1080, 855, 315));
+    comGuess_->setFont(defaultFont);
+    for (int i = 0; i < OptionsControls::guessItemCount; ++i)
+        comGuess_->addItem(OptionsControls::guessItemText(i));
+
+    fraWordList_ = new QGroupBox(QStringLiteral("Select source for word list"), this);
+    fraWordList_->setGeometry(twips(120, 2280, 5175, 1575));
+    fraWordList_->setFont(sansSerif(12));
+    lstWordSource_ = new QListWidget(fraWordList_);
+    lstWordSource_->setGeometry(twips(240, 480, 4695, 840));
+    lstWordSource_->setFont(defaultFont);
+    lstWordSource_->addItems(OptionsControls::wordSourceItems());
+    lstWordSource_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    fraOther_ = new QGroupBox(QStringLiteral("Other options"), this);
+    fraOther_->setGeometry(twips(120, 4200, 5175, 1815));
+    fraOther_->setFont(sansSerif(12));
+    chkHint_ = new QCheckBox(QStringLiteral("Show a hint"), fraOther_);
+    chkHint_->setGeometry(twips(360, 480, 4095, 495));
+    chkHint_->setFont(sansSerif(9.75));
+    chkHint_->setToolTip(QStringLiteral("Supplies you with a hint to help you to solve the word"));
+    chkLength_ = new QCheckBox(QStringLiteral("Limit the length of the words used to"), fraOther_);
+    chkLength_->setGeometry(twips(360, 1080, 3495, 495));
+    chkLength_->setFont(sansSerif(9.75));
+    comLength_ = new QComboBox(fraOther_);
+    comLength_->setGeometry(twips(3960, 1200, 855, 315));
+    comLength_->setFont(defaultFont);
+    for (int i = 0; i < OptionsControls::lengthItemCount; ++i)
+        comLength_->addItem(OptionsControls::lengthItemText(i));
+
+    // DONE reacts only when pressed: neither Enter's default nor Escape's cancel button.
+    cmdDone_ = new QPushButton(QStringLiteral("DONE"), this);
+    cmdDone_->setGeometry(twips(1920, 6360, 1455, 495));
+    cmdDone_->setFont(sansSerif(12));
+    cmdDone_->setAutoDefault(false);
+    cmdDone_->setDefault(false);
+
+    // The tab order does not follow the screen: DONE and the bottom frame come before the list.
+    QWidget *order[] = {optGuessGUI_, optGuessManual_, comGuess_, cmdDone_,
+                        chkHint_,     chkLength_,      comLength_, lstWordSource_};
+    for (int i = 0; i + 1 < int(std::size(order)); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+void OptionsDialog::connectHandlers()
+{
+    auto live = [this]() -> OptionsControls & { return options_.live(host_); };
+    // Selections by mouse or keyboard; mirror() blocks these signals, so only the player's count.
+    connect(optGuessGUI_, &QRadioButton::toggled, this, [this, live](bool selected) {
+        if (selected)
+            live().setOptGuessGUI(true);
+        mirror();
+    });
+    connect(optGuessManual_, &QRadioButton::toggled, this, [this, live](bool selected) {
+        if (selected)
+            live().setOptGuessManual(true);
+        mirror();
+    });
+    connect(chkLength_, &QCheckBox::toggled, this, [this, live](bool checked) {
+        live().setChkLength(checked ? 1 : 0);
+        mirror();
+    });
+    connect(comGuess_, &QComboBox::currentIndexChanged, this,
+            [live](int index) { live().setComGuessIndex(index); });
+    connect(comLength_, &QComboBox::currentIndexChanged, this,
+            [live](int index) { live().setComLengthIndex(index); });
+    // Every change of selection by mouse or keyboard, and a click on the entry already selected.
+    connect(lstWordSource_, &QListWidget::currentRowChanged, this,
+            [live](int row) { live().setWordSourceIndex(row); });
+    connect(lstWordSource_, &QListWidget::itemClicked, this,
+            [live](QListWidgetItem *) { live().lstWordSource_Click(); });
+    connect(cmdDone_, &QPushButton::clicked, this, &OptionsDialog::cmdDone_Click);
+}
+
+void OptionsDialog::mirror()
+{
+    const OptionsControls &c = options_.live(host_);
+    const QSignalBlocker blockers[] = {QSignalBlocker(optGuessGUI_), QSignalBlocker(optGuessManual_),
+                                       QSignalBlocker(comGuess_),    QSignalBlocker(lstWordSource_),
+                                       QSignalBlocker(chkHint_),     QSignalBlocker(chkLength_),
+                                       QSignalBlocker(comLength_)};
+    // An exclusive pair cannot show "neither" while auto-exclusive.
+    optGuessGUI_->setAutoExclusive(false);
+    optGuessManual_->setAutoExclusive(false);
+    optGuessGUI_->setChecked(c.optGuessGUI());
+    optGuessManual_->setChecked(c.optGuessManual());
+    optGuessGUI_->setAutoExclusive(true);
+    optGuessManual_->setAutoExclusive(true);
+    comGuess_->setCurrentIndex(c.comGuessIndex());
+    comGuess_->setEnabled(c.comGuessEnabled());
+    lstWordSource_->setCurrentRow(c.wordSourceIndex());
+    chkHint_->setChecked(c.chkHint() == 1);
+    chkHint_->setEnabled(c.chkHintEnabled());
+    chkLength_->setChecked(c.chkLength() == 1);
+    comLength_->setCurrentIndex(c.comLengthIndex());
+    comLength_->setEnabled(c.comLengthEnabled());
+}
+
+void OptionsDialog::cmdDone_Click()
+{
+    hide(); // ends the modal wait once this handler returns
+    options_.cmdDone_Click(host_);
+}
+
+void OptionsDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Escape neither closes the dialog nor presses DONE; Enter presses nothing either.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void OptionsDialog::closeEvent(QCloseEvent *event)
+{
+    // The title-bar close box: the changes are dropped with the unloaded options.
+    if (isVisible())
+        options_.unload();
+    QDialog::closeEvent(event);
+}
+
+} // namespace gibbetry

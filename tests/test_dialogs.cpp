@@ -1,0 +1,351 @@
+#include "about/about_box.h"
+#include "game/view/board_label.h"
+#include "game/view/main_window.h"
+#include "game_rig.h"
+#include "options/view/options_dialog.h"
+#include "platform/fonts.h"
+#include "platform/qt_settings_store.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace gibbetry;
+using namespace gibbetry::test;
+
+namespace {
+
+QRect twips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+// The game as it runs, with its options in a real settings file in a temporary folder.
+struct Desktop {
+    QTemporaryDir dir;
+    QtSettingsStore store{dir.filePath("Gibbetry/Gibbetry.conf")};
+    FakeFiles files;
+    ScriptedRandom random;
+    RecordingMessages messages;
+    CountingBusy busy;
+    FixedClock clock;
+    Options options{store, messages};
+    Game game{options, {files, random, messages, busy, clock}, {QStringLiteral("/data")}};
+    MainWindow window{game, options};
+
+    Desktop()
+    {
+        files.put("/data/Ogden's Basic English Words.txt", "ogden\r\n");
+        files.put("/data/SmarterKid 1.txt", "kid\r\n");
+        game.Form_Load();
+        window.showCentred();
+    }
+    QString stored() const
+    {
+        QFile file(store.filePath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    // Opens Options from the menu and runs act on the dialog while it is shown modally.
+    void withOptions(const std::function<void(OptionsDialog &)> &act)
+    {
+        bool acted = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<OptionsDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            acted = true;
+            act(*dialog);
+        });
+        window.optionsAction()->trigger();
+        QVERIFY(acted);
+    }
+    QString status(int field) const { return window.label({Element::status, field})->text(); }
+};
+
+void clickRow(QListWidget *list, int row)
+{
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void keys(QWidget *widget, Qt::Key key, int times)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(widget, key);
+}
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { installFonts(); }
+
+    void optionsFromTheMenuAreAppliedAndSaved()
+    {
+        Desktop desk;
+        QTest::mouseClick(desk.window.newGameButton(), Qt::LeftButton);
+        QTest::mouseClick(desk.window.letterTile('Z' - 'A'), Qt::LeftButton); // a game in progress
+        desk.withOptions([](OptionsDialog &d) {
+            QVERIFY(!d.comGuess()->isEnabled());
+            QTest::mouseClick(d.optGuessManual(), Qt::LeftButton);
+            QVERIFY(d.comGuess()->isEnabled());
+            keys(d.comGuess(), Qt::Key_Up, 3); // "8" to "5"
+            clickRow(d.lstWordSource(), 2);
+            QTest::mouseClick(d.chkLength(), Qt::LeftButton);
+            QVERIFY(d.comLength()->isEnabled());
+            keys(d.comLength(), Qt::Key_Up, 2); // "8" to "6"
+            QTest::mouseClick(d.cmdDone(), Qt::LeftButton);
+        });
+        QVERIFY(!QApplication::activeModalWidget());
+        const QString file = desk.stored();
+        for (const char *line : {"optGuessGUI=False", "optGuessManual=True", "comGuessE=True",
+                                 "comGuessLI=4", "lstWordSource=2", "chkHint=0", "chkLength=1",
+                                 "comLengthE=True", "comLengthLI=2"})
+            QVERIFY2(file.contains(QString(line) + '\n'), line);
+        QCOMPARE(desk.status(2), "SmarterKid 1 - 5,000 words");
+        QCOMPARE(desk.status(3), "Word length limited to 6 characters");
+        // A new game from the new list, in manual mode, replaced the one in progress.
+        QCOMPARE(desk.game.state().secretWord, "kid");
+        QCOMPARE(desk.window.label({Element::lblGG, 1})->text(), "5");
+        QVERIFY(desk.window.label({Element::lblGG, 1})->isVisible());
+        QCOMPARE(desk.window.letterTile('Z' - 'A')->palette().color(QPalette::WindowText),
+                 QColor(Qt::black));
+
+        // After a restart the dialog shows the same.
+        QtSettingsStore again(desk.store.filePath());
+        Options restarted(again, desk.messages);
+        OptionsDialog shown(restarted, desk.game);
+        QVERIFY(shown.optGuessManual()->isChecked());
+        QCOMPARE(shown.comGuess()->currentText(), "5");
+        QCOMPARE(shown.lstWordSource()->currentRow(), 2);
+        QVERIFY(shown.chkLength()->isChecked());
+        QCOMPARE(shown.comLength()->currentText(), "6");
+    }
+
+    void theCloseBoxDiscardsAndTheNextUseReloads()
+    {
+        Desktop desk;
+        desk.withOptions([](OptionsDialog &d) {
+            QTest::mouseClick(d.optGuessManual(), Qt::LeftButton);
+            clickRow(d.lstWordSource(), 2);
+            d.close();
+        });
+        QVERIFY(desk.stored().isEmpty());
+        QVERIFY(!desk.options.isLoaded());
+        QCOMPARE(desk.status(2), "Ogden's Basic English Words - 850 words");
+        // A new game reads the options again, from the store: drawing mode, Ogden's list.
+        QTest::mouseClick(desk.window.newGameButton(), Qt::LeftButton);
+        QCOMPARE(desk.game.state().secretWord, "ogden");
+        QVERIFY(!desk.window.label({Element::lblGG, 1})->isVisible());
+        desk.withOptions([](OptionsDialog &d) {
+            QVERIFY(d.optGuessGUI()->isChecked());
+            QCOMPARE(d.lstWordSource()->currentRow(), 1);
+            QTest::mouseClick(d.cmdDone(), Qt::LeftButton);
+        });
+        QVERIFY(desk.stored().contains("optGuessGUI=True\n"));
+    }
+
+    void keyboardSelectionOfASourceCounts()
+    {
+        Desktop desk;
+        desk.withOptions([](OptionsDialog &d) {
+            d.lstWordSource()->setFocus();
+            QTest::keyClick(d.lstWordSource(), Qt::Key_Down);
+            QTest::mouseClick(d.cmdDone(), Qt::LeftButton);
+        });
+        QCOMPARE(desk.game.wordList().entry(1).toString(), "kid");
+        QCOMPARE(desk.status(2), "SmarterKid 1 - 5,000 words");
+    }
+
+    void aSourceThatCannotBeReadLeavesTheListInPlay()
+    {
+        Desktop desk;
+        desk.withOptions([](OptionsDialog &d) {
+            clickRow(d.lstWordSource(), 3); // SmarterKid 2: no such file here
+            QTest::mouseClick(d.cmdDone(), Qt::LeftButton);
+        });
+        QCOMPARE(desk.messages.shown.size(), 1);
+        QVERIFY(desk.messages.shown[0].contains("SmarterKid 2.txt"));
+        QCOMPARE(desk.status(2), "Ogden's Basic English Words - 850 words");
+        QVERIFY(desk.stored().contains("lstWordSource=1\n"));
+        QCOMPARE(desk.game.state().secretWord, "ogden");
+    }
+
+    void optionsTabOrder()
+    {
+        Desktop desk;
+        desk.options.live(desk.game).setOptGuessManual(true);
+        desk.options.live(desk.game).setChkLength(1);
+        OptionsDialog d(desk.options, desk.game);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        d.optGuessManual()->setFocus();
+        QList<QWidget *> seen{QApplication::focusWidget()};
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            seen << QApplication::focusWidget();
+        }
+        // The hint box is disabled, so the focus passes it by.
+        const QList<QWidget *> expected{d.optGuessManual(), d.comGuess(),  d.cmdDone(),
+                                        d.chkLength(),      d.comLength(), d.lstWordSource()};
+        QCOMPARE(seen, expected);
+        QCOMPARE(d.optGuessGUI()->nextInFocusChain(), d.optGuessManual());
+        QCOMPARE(d.cmdDone()->nextInFocusChain(), d.chkHint());
+    }
+
+    void enterAndEscapeNeitherCloseOptionsNorPressDone()
+    {
+        Desktop desk;
+        OptionsDialog d(desk.options, desk.game);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        for (QWidget *focus : {static_cast<QWidget *>(d.cmdDone()), static_cast<QWidget *>(d.lstWordSource())}) {
+            focus->setFocus();
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+                QTest::keyClick(focus, key);
+        }
+        QVERIFY(d.isVisible());
+        QVERIFY(desk.stored().isEmpty()); // DONE would have saved
+        QVERIFY(desk.game.state().gameOver); // and started a game
+        QVERIFY(!d.cmdDone()->isDefault() && !d.cmdDone()->autoDefault());
+    }
+
+    void optionsLayout()
+    {
+        Desktop desk;
+        OptionsDialog d(desk.options, desk.game);
+        QCOMPARE(d.windowTitle(), "Gibbetry - Options");
+        QCOMPARE(d.size(), QSize(360, 471));
+        QCOMPARE(d.minimumSize(), d.maximumSize());
+        QVERIFY(!(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(d.windowFlags() & Qt::WindowCloseButtonHint);
+        const std::pair<QWidget *, QRect> places[] = {
+            {d.fraGuess(), twips(120, 120, 5175, 1815)},
+            {d.optGuessGUI(), twips(360, 480, 4575, 375)},
+            {d.optGuessManual(), twips(360, 1080, 2655, 375)},
+            {d.comGuess(), twips(3000, 1080, 855, 315)},
+            {d.fraWordList(), twips(120, 2280, 5175, 1575)},
+            {d.lstWordSource(), twips(240, 480, 4695, 840)},
+            {d.fraOther(), twips(120, 4200, 5175, 1815)},
+            {d.chkHint(), twips(360, 480, 4095, 495)},
+            {d.chkLength(), twips(360, 1080, 3495, 495)},
+            {d.comLength(), twips(3960, 1200, 855, 315)},
+            {d.cmdDone(), twips(1920, 6360, 1455, 495)},
+        };
+        for (const auto &[widget, rect] : places)
+            QCOMPARE(widget->geometry(), rect);
+        QCOMPARE(d.comGuess()->count(), 15);
+        QCOMPARE(d.comGuess()->itemText(0), "1");
+        QCOMPARE(d.comGuess()->itemText(14), "15");
+        QCOMPARE(d.comLength()->count(), 17);
+        QCOMPARE(d.comLength()->itemText(0), "4");
+        QCOMPARE(d.comLength()->itemText(16), "20");
+        QVERIFY(!d.comGuess()->isEditable() && !d.comLength()->isEditable());
+        QCOMPARE(d.lstWordSource()->count(), 7);
+        QCOMPARE(d.lstWordSource()->item(0)->text(),
+                 "Australian English Dictionary (Tolvarin) - 45,000 words");
+        QCOMPARE(d.optGuessGUI()->toolTip(),
+                 "Each wrong guess will result in part of the hangman being drawn");
+        QCOMPARE(d.chkHint()->toolTip(), "Supplies you with a hint to help you to solve the word");
+        QVERIFY(!d.chkHint()->isEnabled());
+        QCOMPARE(d.fraGuess()->font().pointSizeF(), 12.0);
+        QCOMPARE(d.optGuessGUI()->font().pointSizeF(), 9.75);
+        QCOMPARE(d.lstWordSource()->font().pointSizeF(), 8.0);
+        for (const QWidget *w : d.findChildren<QWidget *>()) {
+            if (auto *button = qobject_cast<const QAbstractButton *>(w))
+                QVERIFY2(!button->text().contains('&'), qPrintable(button->text()));
+        }
+    }
+
+    void aboutBoxLayoutAndTexts()
+    {
+        AboutBox about;
+        QCOMPARE(about.windowTitle(), "About Gibbetry");
+        QCOMPARE(about.size(), QSize(500, 363));
+        QCOMPARE(about.minimumSize(), about.maximumSize());
+        QCOMPARE(about.lblTitle()->text(), "Gibbetry");
+        QCOMPARE(about.lblVersion()->text(), "v1.0.0");
+        QCOMPARE(about.fraUpdates()->title(), "Updates");
+        QCOMPARE(about.txtUpdates()->toPlainText(), "");
+        QCOMPARE(about.txtUpdates()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(about.lblWebsite()->text(), AboutBox::website);
+        QCOMPARE(about.cmdOK()->text(), "OK");
+        const std::pair<QWidget *, QRect> places[] = {
+            {about.picIcon(), twips(240, 240, 540, 540)},
+            {about.lblTitle(), twips(1050, 240, 3885, 360)},
+            {about.lblVersion(), twips(1080, 600, 3885, 345)},
+            {about.fraUpdates(), twips(120, 2280, 7335, 2655)},
+            {about.txtUpdates(), twips(120, 360, 7095, 2175)},
+            {about.lblWebsite(), twips(1050, 5040, 4725, 360)},
+            {about.cmdOK(), twips(6120, 5040, 1260, 345)},
+        };
+        for (const auto &[widget, rect] : places)
+            QCOMPARE(widget->geometry(), rect);
+        QVERIFY(about.lblTitle()->font().bold() && about.lblWebsite()->font().bold());
+        QCOMPARE(about.lblWebsite()->palette().color(QPalette::Window), QColor(0, 0, 255));
+        QCOMPARE(about.lblWebsite()->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QVERIFY(about.cmdOK()->isDefault());
+        QVERIFY(!about.picIcon()->pixmap().isNull());
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        // The labels and the frame take no focus: OK first, then the panel's text box.
+        QCOMPARE(QApplication::focusWidget(), about.cmdOK());
+        QTest::keyClick(about.cmdOK(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), about.txtUpdates());
+        QTest::keyClick(about.txtUpdates(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), about.cmdOK());
+    }
+
+    void versionTexts_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<int>("revision");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("this program") << 1 << 0 << 0 << "v1.0.0";
+        QTest::newRow("no leading zeros") << 2 << 10 << 3 << "v2.10.3";
+    }
+    void versionTexts()
+    {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(int, revision);
+        QFETCH(QString, text);
+        QCOMPARE(versionText(major, minor, revision), text);
+    }
+
+    void enterAndEscapeCloseTheAboutBox_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void enterAndEscapeCloseTheAboutBox()
+    {
+        QFETCH(int, key);
+        Desktop desk;
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *about = QApplication::activeModalWidget();
+            QVERIFY(qobject_cast<AboutBox *>(about));
+            QCOMPARE(about->windowTitle(), "About Gibbetry");
+            QTest::keyClick(about, Qt::Key(key));
+            closed = !about->isVisible();
+        });
+        desk.window.aboutAction()->trigger();
+        QVERIFY(closed);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "test_dialogs.moc"
