@@ -2,6 +2,7 @@
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
 #include "game_rig.h"
+#include "twips.h"
 #include "options/view/options_dialog.h"
 #include "platform/fonts.h"
 #include "platform/qt_settings_store.h"
@@ -23,11 +24,6 @@ using namespace gibbetry;
 using namespace gibbetry::test;
 
 namespace {
-
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 // The game as it runs, with its options in a real settings file in a temporary folder.
 struct Desktop {

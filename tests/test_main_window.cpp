@@ -1,4 +1,5 @@
 #include "game_rig.h"
+#include "twips.h"
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
 #include "platform/fonts.h"
@@ -14,11 +15,6 @@ using namespace gibbetry;
 using namespace gibbetry::test;
 
 namespace {
-
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 struct Rig : GameRig {
     MainWindow window{game, options};

@@ -4,7 +4,6 @@
 #include "platform/window.h"
 #include "version.h"
 
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -19,54 +18,40 @@ QString versionText(int major, int minor, int revision)
     return QStringLiteral("v%1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
-namespace {
-
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-QFont sansSerif(double points, bool bold)
-{
-    return layoutFont(QStringLiteral("MS Sans Serif"), points, bold);
-}
-
-} // namespace
-
 AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
 {
     makeFixedDialog(*this, 500, 363); // 7500 x 5445 twips
 
     picIcon_ = new QLabel(this);
-    picIcon_->setGeometry(twips(240, 240, 540, 540));
+    picIcon_->setGeometry(fromTwips(240, 240, 540, 540));
     picIcon_->setPixmap(appIcon().pixmap(32, 32));
     picIcon_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblTitle_ = new QLabel(QStringLiteral("Gibbetry"), this);
-    lblTitle_->setGeometry(twips(1050, 240, 3885, 360));
-    lblTitle_->setFont(sansSerif(12, true));
+    lblTitle_->setGeometry(fromTwips(1050, 240, 3885, 360));
+    lblTitle_->setFont(msSansSerif(12, true));
     QPalette black = lblTitle_->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     lblTitle_->setPalette(black);
 
     lblVersion_ = new QLabel(this);
-    lblVersion_->setGeometry(twips(1080, 600, 3885, 345));
-    lblVersion_->setFont(sansSerif(12, true));
+    lblVersion_->setGeometry(fromTwips(1080, 600, 3885, 345));
+    lblVersion_->setFont(msSansSerif(12, true));
 
     fraUpdates_ = new QGroupBox(QStringLiteral("Updates"), this);
-    fraUpdates_->setGeometry(twips(120, 2280, 7335, 2655));
-    fraUpdates_->setFont(sansSerif(9.75, true));
+    fraUpdates_->setGeometry(fromTwips(120, 2280, 7335, 2655));
+    fraUpdates_->setFont(msSansSerif(9.75, true));
 
     // Nothing reads the panel, so nothing can be typed into it.
     txtUpdates_ = new QPlainTextEdit(fraUpdates_);
-    txtUpdates_->setGeometry(twips(120, 360, 7095, 2175));
-    txtUpdates_->setFont(sansSerif(8, false)); // the default font, not the frame's
+    txtUpdates_->setGeometry(fromTwips(120, 360, 7095, 2175));
+    txtUpdates_->setFont(msSansSerif(8, false)); // the default font, not the frame's
     txtUpdates_->setReadOnly(true);
     txtUpdates_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     lblWebsite_ = new QLabel(website, this);
-    lblWebsite_->setGeometry(twips(1050, 5040, 4725, 360));
-    lblWebsite_->setFont(sansSerif(12, true));
+    lblWebsite_->setGeometry(fromTwips(1050, 5040, 4725, 360));
+    lblWebsite_->setFont(msSansSerif(12, true));
     lblWebsite_->setAlignment(Qt::AlignCenter);
     lblWebsite_->setAutoFillBackground(true);
     QPalette whiteOnBlue = lblWebsite_->palette();
@@ -76,7 +61,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
 
     // OK is both the default button (Enter) and the cancel button (Escape closes the dialog).
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK_->setGeometry(twips(6120, 5040, 1260, 345));
+    cmdOK_->setGeometry(fromTwips(6120, 5040, 1260, 345));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 

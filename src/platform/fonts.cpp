@@ -8,7 +8,7 @@ void installFonts()
 {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QApplication::setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8));
+    QApplication::setFont(msSansSerif(8));
 }
 
 QFont layoutFont(const QString &family, double points, bool bold)
@@ -18,6 +18,11 @@ QFont layoutFont(const QString &family, double points, bool bold)
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
+}
+
+QFont msSansSerif(double points, bool bold)
+{
+    return layoutFont(QStringLiteral("MS Sans Serif"), points, bold);
 }
 
 } // namespace gibbetry

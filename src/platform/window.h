@@ -1,10 +1,18 @@
 #pragma once
 
 #include <QIcon>
+#include <QRect>
 
 class QWidget;
 
 namespace gibbetry {
+
+// A rectangle of the windows' layout, given in twips (15 to the pixel), in logical pixels, so that
+// Qt's high-DPI scaling keeps the proportions.
+constexpr QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
 
 // The program's icon: a white sheet with its corner folded over and a black capital A.
 QIcon appIcon();

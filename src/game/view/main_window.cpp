@@ -16,21 +16,6 @@
 
 namespace gibbetry {
 
-namespace {
-
-// Layout in twips, 15 to the pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-QFont sansSerif(double points)
-{
-    return layoutFont(QStringLiteral("MS Sans Serif"), points);
-}
-
-} // namespace
-
 MainWindow::MainWindow(Game &game, Options &options) : game_(game), options_(options)
 {
     setWindowTitle(QStringLiteral("Gibbetry"));
@@ -66,28 +51,28 @@ void MainWindow::build()
     for (int i = 0; i < Board::letterCount; ++i) {
         auto *tile = new LetterTile(client, i);
         const int row = i / 13;
-        tile->setGeometry(twips(360 + 600 * (i % 13), 360 + 600 * row, 570, 555));
+        tile->setGeometry(fromTwips(360 + 600 * (i % 13), 360 + 600 * row, 570, 555));
         tile->setAlignment(Qt::AlignCenter);
-        tile->setFont(sansSerif(24));
+        tile->setFont(msSansSerif(24));
         tile->setToolTip(QStringLiteral("Click on the letter to select it."));
         connect(tile, &LetterTile::clicked, this, [this](int index) { game_.lblLetters_Click(index); });
         letters_[i] = tile;
     }
 
     lblHint_ = new BoardLabel(client, false);
-    lblHint_->setGeometry(twips(1800, 1800, 5415, 735));
+    lblHint_->setGeometry(fromTwips(1800, 1800, 5415, 735));
 
     for (int i = 0; i < Board::slotCount; ++i) {
         auto *slot = new BoardLabel(client, true);
-        slot->setGeometry(twips(120 + 360 * i, 2880, 375, 495));
+        slot->setGeometry(fromTwips(120 + 360 * i, 2880, 375, 495));
         slot->setAlignment(Qt::AlignCenter);
-        slot->setFont(sansSerif(18));
+        slot->setFont(msSansSerif(18));
         slots_[i] = slot;
     }
 
     cmdNewGame_ = new QPushButton(QStringLiteral("Start New Game"), client);
-    cmdNewGame_->setGeometry(twips(3000, 3720, 2535, 495));
-    cmdNewGame_->setFont(sansSerif(12));
+    cmdNewGame_->setGeometry(fromTwips(3000, 3720, 2535, 495));
+    cmdNewGame_->setFont(msSansSerif(12));
     cmdNewGame_->setFocusPolicy(Qt::StrongFocus);
     connect(cmdNewGame_, &QPushButton::clicked, this, [this] { game_.cmdNewGame_Click(); });
 
@@ -95,20 +80,20 @@ void MainWindow::build()
     const int statusWidth[] = {825, 4935, 2655, 1095};
     for (int i = 0; i < 4; ++i) {
         status_[i] = new BoardLabel(client, true);
-        status_[i]->setGeometry(twips(statusLeft[i], 5520, statusWidth[i], 255));
+        status_[i]->setGeometry(fromTwips(statusLeft[i], 5520, statusWidth[i], 255));
     }
 
     for (int i = 0; i < 3; ++i) {
         counterCaptions_[i] = new BoardLabel(client, false);
-        counterCaptions_[i]->setGeometry(twips(8880, 1200 + 840 * i, 2535, 495));
-        counterCaptions_[i]->setFont(sansSerif(18));
+        counterCaptions_[i]->setGeometry(fromTwips(8880, 1200 + 840 * i, 2535, 495));
+        counterCaptions_[i]->setFont(msSansSerif(18));
         counterValues_[i] = new BoardLabel(client, false);
-        counterValues_[i]->setGeometry(twips(11640, 1200 + 840 * i, 495, 495));
-        counterValues_[i]->setFont(sansSerif(18));
+        counterValues_[i]->setGeometry(fromTwips(11640, 1200 + 840 * i, 495, 495));
+        counterValues_[i]->setFont(msSansSerif(18));
     }
 
     lblGameOver_ = new BoardLabel(client, false);
-    lblGameOver_->setGeometry(twips(9360, 4680, 2775, 615));
+    lblGameOver_->setGeometry(fromTwips(9360, 4680, 2775, 615));
     lblGameOver_->setAlignment(Qt::AlignCenter);
     lblGameOver_->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 21.75));
     QPalette red = lblGameOver_->palette();

@@ -15,20 +15,6 @@
 
 namespace gibbetry {
 
-namespace {
-
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-QFont sansSerif(double points)
-{
-    return layoutFont(QStringLiteral("MS Sans Serif"), points);
-}
-
-} // namespace
-
 OptionsDialog::OptionsDialog(Options &options, OptionsHost &host, QWidget *parent)
     : QDialog(parent), options_(options), host_(host)
 {
@@ -43,55 +29,55 @@ void OptionsDialog::build()
 {
     // The frames set their own font; controls inside that have none take the window's default,
     // which must be set explicitly or they would inherit the frame's.
-    const QFont defaultFont = sansSerif(8);
+    const QFont defaultFont = msSansSerif(8);
 
     fraGuess_ = new QGroupBox(QStringLiteral("Select the number of wrong guesses allowed"), this);
-    fraGuess_->setGeometry(twips(120, 120, 5175, 1815));
-    fraGuess_->setFont(sansSerif(12));
+    fraGuess_->setGeometry(fromTwips(120, 120, 5175, 1815));
+    fraGuess_->setFont(msSansSerif(12));
     optGuessGUI_ = new QRadioButton(QStringLiteral("Draw the hangman (allows 12 wrong guesses)"),
                                     fraGuess_);
-    optGuessGUI_->setGeometry(twips(360, 480, 4575, 375));
-    optGuessGUI_->setFont(sansSerif(9.75));
+    optGuessGUI_->setGeometry(fromTwips(360, 480, 4575, 375));
+    optGuessGUI_->setFont(msSansSerif(9.75));
     optGuessGUI_->setToolTip(
         QStringLiteral("Each wrong guess will result in part of the hangman being drawn"));
     optGuessManual_ = new QRadioButton(QStringLiteral("Make a manual selection"), fraGuess_);
-    optGuessManual_->setGeometry(twips(360, 1080, 2655, 375));
-    optGuessManual_->setFont(sansSerif(9.75));
+    optGuessManual_->setGeometry(fromTwips(360, 1080, 2655, 375));
+    optGuessManual_->setFont(msSansSerif(9.75));
     comGuess_ = new QComboBox(fraGuess_);
-    comGuess_->setGeometry(twips(3000, 1080, 855, 315));
+    comGuess_->setGeometry(fromTwips(3000, 1080, 855, 315));
     comGuess_->setFont(defaultFont);
     for (int i = 0; i < OptionsControls::guessItemCount; ++i)
         comGuess_->addItem(OptionsControls::guessItemText(i));
 
     fraWordList_ = new QGroupBox(QStringLiteral("Select source for word list"), this);
-    fraWordList_->setGeometry(twips(120, 2280, 5175, 1575));
-    fraWordList_->setFont(sansSerif(12));
+    fraWordList_->setGeometry(fromTwips(120, 2280, 5175, 1575));
+    fraWordList_->setFont(msSansSerif(12));
     lstWordSource_ = new QListWidget(fraWordList_);
-    lstWordSource_->setGeometry(twips(240, 480, 4695, 840));
+    lstWordSource_->setGeometry(fromTwips(240, 480, 4695, 840));
     lstWordSource_->setFont(defaultFont);
     lstWordSource_->addItems(OptionsControls::wordSourceItems());
     lstWordSource_->setSelectionMode(QAbstractItemView::SingleSelection);
 
     fraOther_ = new QGroupBox(QStringLiteral("Other options"), this);
-    fraOther_->setGeometry(twips(120, 4200, 5175, 1815));
-    fraOther_->setFont(sansSerif(12));
+    fraOther_->setGeometry(fromTwips(120, 4200, 5175, 1815));
+    fraOther_->setFont(msSansSerif(12));
     chkHint_ = new QCheckBox(QStringLiteral("Show a hint"), fraOther_);
-    chkHint_->setGeometry(twips(360, 480, 4095, 495));
-    chkHint_->setFont(sansSerif(9.75));
+    chkHint_->setGeometry(fromTwips(360, 480, 4095, 495));
+    chkHint_->setFont(msSansSerif(9.75));
     chkHint_->setToolTip(QStringLiteral("Supplies you with a hint to help you to solve the word"));
     chkLength_ = new QCheckBox(QStringLiteral("Limit the length of the words used to"), fraOther_);
-    chkLength_->setGeometry(twips(360, 1080, 3495, 495));
-    chkLength_->setFont(sansSerif(9.75));
+    chkLength_->setGeometry(fromTwips(360, 1080, 3495, 495));
+    chkLength_->setFont(msSansSerif(9.75));
     comLength_ = new QComboBox(fraOther_);
-    comLength_->setGeometry(twips(3960, 1200, 855, 315));
+    comLength_->setGeometry(fromTwips(3960, 1200, 855, 315));
     comLength_->setFont(defaultFont);
     for (int i = 0; i < OptionsControls::lengthItemCount; ++i)
         comLength_->addItem(OptionsControls::lengthItemText(i));
 
     // DONE reacts only when pressed: neither Enter's default nor Escape's cancel button.
     cmdDone_ = new QPushButton(QStringLiteral("DONE"), this);
-    cmdDone_->setGeometry(twips(1920, 6360, 1455, 495));
-    cmdDone_->setFont(sansSerif(12));
+    cmdDone_->setGeometry(fromTwips(1920, 6360, 1455, 495));
+    cmdDone_->setFont(msSansSerif(12));
     cmdDone_->setAutoDefault(false);
     cmdDone_->setDefault(false);
 

@@ -1,0 +1,84 @@
+#include "platform/posix_file_reader.h"
+#include "platform/time_seeded_random.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace gibbetry;
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    QString file(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+private slots:
+    void readsWithinTheLimit_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<QByteArray>("read");
+        QTest::addColumn<bool>("truncated");
+        QTest::newRow("empty") << QByteArray() << qint64(10) << QByteArray() << false;
+        QTest::newRow("under") << QByteArray("abc") << qint64(10) << QByteArray("abc") << false;
+        QTest::newRow("exactly the limit") << QByteArray("abcd") << qint64(4) << QByteArray("abcd") << false;
+        QTest::newRow("one over") << QByteArray("abcde") << qint64(4) << QByteArray("abcd") << true;
+        QByteArray big(3 * 1024 * 1024 + 7, 'x');
+        QTest::newRow("large, whole") << big << qint64(16 * 1024 * 1024) << big << false;
+    }
+    void readsWithinTheLimit()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, limit);
+        QFETCH(QByteArray, read);
+        QFETCH(bool, truncated);
+        PosixFileReader reader;
+        const FileContents got = reader.read(file("list.txt", bytes), limit);
+        QCOMPARE(got.status, FileContents::Status::Ok);
+        QCOMPARE(got.bytes, read);
+        QCOMPARE(got.truncated, truncated);
+    }
+
+    void refusesWhatIsNotARegularFile()
+    {
+        PosixFileReader reader;
+        QCOMPARE(reader.read(dir.filePath("absent.txt"), 100).status, FileContents::Status::Missing);
+        QCOMPARE(reader.read(dir.filePath("absent/inner.txt"), 100).status,
+                 FileContents::Status::Missing);
+        QVERIFY(QDir(dir.path()).mkdir("folder.txt"));
+        QCOMPARE(reader.read(dir.filePath("folder.txt"), 100).status,
+                 FileContents::Status::NotRegularFile);
+        // A FIFO with no writer would block an ordinary open for ever.
+        const QByteArray fifo = QFile::encodeName(dir.filePath("fifo.txt"));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QCOMPARE(reader.read(dir.filePath("fifo.txt"), 100).status,
+                 FileContents::Status::NotRegularFile);
+        QCOMPARE(reader.read("/dev/zero", 100).status, FileContents::Status::NotRegularFile);
+    }
+
+    void randomNumbersStayInTheUnitInterval()
+    {
+        TimeSeededRandom random;
+        double sum = 0;
+        for (int i = 0; i < 100000; ++i) {
+            const double r = random.next();
+            QVERIFY(r >= 0.0 && r < 1.0);
+            sum += r;
+        }
+        QVERIFY(qAbs(sum / 100000 - 0.5) < 0.01);
+    }
+};
+
+QTEST_GUILESS_MAIN(PlatformTest)
+#include "test_platform.moc"
