@@ -1,5 +1,7 @@
 #include "game/view/board_label.h"
 
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -46,6 +48,46 @@ void LetterTile::mouseReleaseEvent(QMouseEvent *event)
     pressed_ = false;
     if (click)
         emit clicked(index_);
+}
+
+namespace {
+
+class LetterTileAccessible final : public QAccessibleWidget {
+public:
+    explicit LetterTileAccessible(LetterTile *tile) : QAccessibleWidget(tile, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return tile()->text(); // what a sighted player reads
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        // A modal window blocks clicks on the board; it blocks this press too.
+        if (name == pressAction() && !QApplication::activeModalWidget() && tile()->isEnabled())
+            tile()->press();
+    }
+
+private:
+    LetterTile *tile() const { return static_cast<LetterTile *>(widget()); }
+};
+
+QAccessibleInterface *letterTileFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(LetterTile::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new LetterTileAccessible(static_cast<LetterTile *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installLetterTileAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(letterTileFactory), true);
+    Q_UNUSED(installed);
 }
 
 } // namespace gibbetry

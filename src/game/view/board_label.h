@@ -27,6 +27,8 @@ class LetterTile : public BoardLabel {
 public:
     LetterTile(QWidget *parent, int index);
     int index() const { return index_; }
+    // A press from assistive technology: the same guess as a click.
+    void press() { emit clicked(index_); }
 
 signals:
     void clicked(int index);
@@ -39,5 +41,9 @@ private:
     int index_;
     bool pressed_ = false;
 };
+
+// Lets screen readers press letter tiles: QLabel's own accessible interface has no actions.
+// Installs itself once per process.
+void installLetterTileAccessibility();
 
 } // namespace gibbetry

@@ -1,6 +1,7 @@
 #include "game/view/main_window.h"
 
 #include "about/about_box.h"
+#include "game/accessible_text.h"
 #include "game/game.h"
 #include "game/view/board_label.h"
 #include "game/view/figure_layer.h"
@@ -24,6 +25,7 @@ MainWindow::MainWindow(Game &game, Options &options) : game_(game), options_(opt
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    installLetterTileAccessibility();
     build();
     mirrorBoard();
     game_.setBoardObserver(this);
@@ -151,6 +153,14 @@ void MainWindow::elementChanged(ElementId id, const ElementState &state)
     target->setText(state.caption);
     target->setTextColour(state.colour);
     target->setVisible(state.visible);
+    if (id.element == Element::lblWord) {
+        // "letter 3 of 5": every slot's description follows the word's length.
+        for (int i = 0; i < Board::slotCount; ++i)
+            slots_[i]->setAccessibleDescription(
+                gibbetry::accessibleDescription(game_.board(), {Element::lblWord, i}));
+    } else {
+        target->setAccessibleDescription(gibbetry::accessibleDescription(game_.board(), id));
+    }
 }
 
 void MainWindow::itmOptions_Click()
