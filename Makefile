@@ -2,7 +2,7 @@
 # packages, then configures and builds into build/.
 BUILD_DIR := build
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps package clean
 
 run: build
 	./$(BUILD_DIR)/gibbetry
@@ -16,6 +16,11 @@ build: deps
 
 deps:
 	@sh tools/install-deps.sh
+
+# A Debian package in build/, named after the version CMake defines.
+package: build
+	@sh tools/install-deps.sh package
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR)

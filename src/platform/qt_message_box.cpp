@@ -19,6 +19,9 @@ std::unique_ptr<QMessageBox> QtMessageBox::create(Icon icon, const QString &text
 
 void QtMessageBox::show(Icon icon, const QString &text)
 {
+    // A problem the player is told of also goes to the terminal, for whoever started the game there.
+    if (icon == Icon::Warning)
+        qWarning("gibbetry: %s", qPrintable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     create(icon, text, parent_)->exec();
 }
 

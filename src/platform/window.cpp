@@ -7,7 +7,7 @@ namespace gibbetry {
 
 QIcon appIcon()
 {
-    return QIcon(QStringLiteral(":/gibbetry/gibbetry-32.png"));
+    return QIcon(QStringLiteral(":/gibbetry/icons/gibbetry-32.png"));
 }
 
 void makeFixedDialog(QWidget &dialog, int width, int height)
