@@ -3,8 +3,11 @@
 #include "version.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+
+#include <utility>
 
 namespace gibbetry {
 
@@ -32,15 +35,33 @@ void QtSettingsStore::write(const QString &section, const QString &key, const QS
     pending_.append({section + QLatin1Char('/') + key, value});
 }
 
-std::optional<QString> QtSettingsStore::commit()
+namespace {
+
+QSettings::Status writeAll(const QString &path, const QList<QPair<QString, QString>> &values)
 {
     // A fresh QSettings each time: its status is that of this save alone.
-    QSettings settings(filePath_, QSettings::NativeFormat);
-    for (const auto &[key, value] : std::as_const(pending_))
+    QSettings settings(path, QSettings::NativeFormat);
+    for (const auto &[key, value] : values)
         settings.setValue(key, value);
-    pending_.clear();
     settings.sync();
-    switch (settings.status()) {
+    return settings.status();
+}
+
+} // namespace
+
+std::optional<QString> QtSettingsStore::commit()
+{
+    const QList<QPair<QString, QString>> values = std::exchange(pending_, {});
+    QSettings::Status status = writeAll(filePath_, values);
+    if (status == QSettings::FormatError) {
+        // QSettings refuses to save over a file it cannot parse, so a damaged file would refuse
+        // every save: move it aside, for whoever wants to look, and start a new one.
+        const QString aside = filePath_ + QStringLiteral(".unreadable");
+        QFile::remove(aside);
+        if (QFile::rename(filePath_, aside))
+            status = writeAll(filePath_, values);
+    }
+    switch (status) {
     case QSettings::NoError:
         return std::nullopt;
     case QSettings::FormatError:

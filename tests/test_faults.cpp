@@ -1,0 +1,224 @@
+// Damaged files and failing disks: each ends with no crash and nothing lost, and with a message
+// wherever the player has something to act on.
+#include "fakes.h"
+#include "game/game.h"
+#include "platform/posix_file_reader.h"
+#include "platform/qt_settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <random>
+#include <sys/stat.h>
+
+using namespace gibbetry;
+using namespace gibbetry::test;
+
+namespace {
+
+const QString ogden = QStringLiteral("Ogden's Basic English Words.txt");
+const QString kid1 = QStringLiteral("SmarterKid 1.txt");
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray randomBytes(int size, unsigned seed)
+{
+    std::mt19937 engine(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &b : bytes)
+        b = char(engine());
+    return bytes;
+}
+
+// The game with real files: its word lists in data/, the working directory empty, the options
+// in config/Gibbetry/Gibbetry.conf unless a test says otherwise.
+struct Disk {
+    QTemporaryDir root;
+    QString data = root.filePath("data");
+    QString settingsPath;
+    std::unique_ptr<QtSettingsStore> store;
+    PosixFileReader files;
+    ScriptedRandom random;
+    RecordingMessages messages;
+    CountingBusy busy;
+    FixedClock clock;
+    std::unique_ptr<Options> options;
+    std::unique_ptr<Game> game;
+
+    explicit Disk(const QString &settings = QString())
+    {
+        QDir().mkpath(data);
+        QDir().mkpath(root.filePath("cwd"));
+        QDir::setCurrent(root.filePath("cwd"));
+        writeFile(data + '/' + ogden, "cat\r\ndog\r\n");
+        settingsPath = settings.isEmpty() ? root.filePath("config/Gibbetry/Gibbetry.conf") : settings;
+        store = std::make_unique<QtSettingsStore>(settingsPath);
+        options = std::make_unique<Options>(*store, messages);
+        game = std::make_unique<Game>(*options, GamePlatform{files, random, messages, busy, clock},
+                                      QStringList{data});
+        game->Form_Load();
+    }
+    ~Disk() { QDir::setCurrent(QDir::tempPath()); }
+    OptionsControls &opt() { return options->live(*game); }
+    // The player chooses SmarterKid 1 and manual mode with 3 allowed, and presses DONE.
+    void chooseKid1AndDone()
+    {
+        opt().setWordSourceIndex(2);
+        opt().setOptGuessManual(true);
+        opt().setComGuessIndex(2);
+        options->cmdDone_Click(*game);
+    }
+};
+
+} // namespace
+
+class FaultsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void damagedWordListsKeepThePreviousList_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("a folder") << "folder" << "could not be read";
+        QTest::newRow("a FIFO") << "fifo" << "could not be read";
+        QTest::newRow("NUL bytes only") << "nul" << "no word that can be played";
+        QTest::newRow("high bytes only") << "high" << "no word that can be played";
+        QTest::newRow("one 100 MB line") << "long line" << "no word that can be played";
+        QTest::newRow("deleted") << "missing" << "could not be read";
+    }
+    void damagedWordListsKeepThePreviousList()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, told);
+        Disk disk;
+        const QString path = disk.data + '/' + kid1;
+        if (kind == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "nul")
+            writeFile(path, QByteArray(4096, '\0'));
+        else if (kind == "high")
+            writeFile(path, QByteArray(4096, '\xE9'));
+        else if (kind == "long line")
+            writeFile(path, QByteArray(100 * 1000 * 1000, 'a'));
+        disk.chooseKid1AndDone();
+        QCOMPARE(disk.messages.shown.size(), 1);
+        QVERIFY2(disk.messages.shown[0].contains(told), qPrintable(disk.messages.shown[0]));
+        QVERIFY(disk.messages.shown[0].contains("Ogden's Basic English Words.txt\" stays in use"));
+        QCOMPARE(disk.game->wordList().count(), 2);
+        QVERIFY(!disk.game->state().gameOver); // a game from the list still loaded
+        QCOMPARE(disk.game->state().chancesLeft, 3);
+        // The options are saved, naming the list in play.
+        QtSettingsStore reread(disk.settingsPath);
+        QCOMPARE(reread.read("Settings", "lstWordSource", "?"), "1");
+        QCOMPARE(reread.read("Settings", "comGuessLI", "?"), "2");
+    }
+
+    void randomBytesNeverCrash()
+    {
+        for (unsigned seed = 1; seed <= 20; ++seed) {
+            Disk disk;
+            writeFile(disk.data + '/' + kid1, randomBytes(64 * 1024, seed));
+            disk.chooseKid1AndDone();
+            // Loaded or refused, a game runs on a word every tile can complete.
+            QVERIFY(!disk.game->state().gameOver);
+            QVERIFY(isPlayable(disk.game->state().secretWord));
+            QCOMPARE(disk.messages.shown.size(), disk.game->loadedWordSource() == 2 ? 0 : 1);
+        }
+    }
+
+    void tenMillionLinesLoadTheFirst50000()
+    {
+        Disk disk;
+        QByteArray lines;
+        lines.reserve(20 * 1000 * 1000);
+        for (int i = 0; i < 10 * 1000 * 1000; ++i)
+            lines += i % 2 ? "b\n" : "a\n";
+        writeFile(disk.data + '/' + kid1, lines);
+        disk.chooseKid1AndDone();
+        QCOMPARE(disk.game->wordList().count(), 50000);
+        QCOMPARE(disk.messages.shown.size(), 1); // told once, with the first 16 MiB cut too
+        QVERIFY(disk.messages.shown[0].contains("50000 lines"));
+    }
+
+    void aListDeletedBetweenGamesIsStillPlayed()
+    {
+        Disk disk;
+        writeFile(disk.data + '/' + kid1, "kid\r\n");
+        disk.chooseKid1AndDone();
+        QCOMPARE(disk.game->state().secretWord, "kid");
+        QVERIFY(QFile::remove(disk.data + '/' + kid1));
+        disk.game->cmdNewGame_Click();
+        QCOMPARE(disk.game->state().secretWord, "kid");
+        QVERIFY(disk.messages.shown.isEmpty());
+        disk.opt().setWordSourceIndex(2); // the same source again: a reload, which fails
+        disk.options->cmdDone_Click(*disk.game);
+        QCOMPARE(disk.messages.shown.size(), 1);
+        QVERIFY(disk.messages.shown[0].contains("SmarterKid 1.txt\" stays in use"));
+        QCOMPARE(disk.game->state().secretWord, "kid");
+    }
+
+    void settingsThatCannotBeSaved_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("read-only folder") << "read-only";
+        QTest::newRow("file replaced by a folder") << "folder";
+    }
+    void settingsThatCannotBeSaved()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir spare;
+        QString settings;
+        if (kind == "read-only") {
+            settings = "/proc/self/Gibbetry.conf"; // refused even to root
+        } else {
+            settings = spare.filePath("Gibbetry.conf");
+            QVERIFY(QDir().mkpath(settings));
+        }
+        Disk disk(settings);
+        QVERIFY(disk.messages.shown.isEmpty()); // loading fell back to the defaults silently
+        QVERIFY(disk.opt().optGuessGUI());
+        writeFile(disk.data + '/' + kid1, "kid\r\n");
+        disk.chooseKid1AndDone();
+        QCOMPARE(disk.messages.shown.size(), 1);
+        QVERIFY(disk.messages.shown[0].startsWith("Your options could not be saved"));
+        // The game goes on with the options the player chose.
+        QCOMPARE(disk.game->state().secretWord, "kid");
+        QCOMPARE(disk.game->state().chancesLeft, 3);
+        QVERIFY(disk.opt().optGuessManual());
+    }
+
+    void aSettingsFileOfRandomBytesNeverBlocksASave()
+    {
+        int keptAside = 0;
+        for (unsigned seed = 1; seed <= 10; ++seed) {
+            QTemporaryDir spare;
+            const QString settings = spare.filePath("Gibbetry.conf");
+            const QByteArray garbage = randomBytes(4000, seed);
+            writeFile(settings, garbage);
+            Disk disk(settings);
+            QVERIFY(disk.messages.shown.isEmpty());
+            QVERIFY(disk.opt().optGuessGUI());
+            writeFile(disk.data + '/' + kid1, "kid\r\n");
+            disk.chooseKid1AndDone();
+            QVERIFY2(disk.messages.shown.isEmpty(), qPrintable(disk.messages.shown.join('\n')));
+            QtSettingsStore reread(settings);
+            QCOMPARE(reread.read("Settings", "optGuessManual", "?"), "True");
+            // A file QSettings could not parse is kept aside and a new one written.
+            if (QFile::exists(settings + ".unreadable"))
+                ++keptAside;
+        }
+        QVERIFY(keptAside > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(FaultsTest)
+#include "test_faults.moc"
