@@ -1,8 +1,9 @@
 # The two set-up commands: `make run` and `make test`. Each installs any missing Debian
 # packages, then configures and builds into build/.
 BUILD_DIR := build
+CHECK_DIR := build-check
 
-.PHONY: run test build deps package clean
+.PHONY: run test build deps package check clean
 
 run: build
 	./$(BUILD_DIR)/gibbetry
@@ -14,6 +15,17 @@ build: deps
 	@[ -f $(BUILD_DIR)/build.ninja ] || cmake -S . -B $(BUILD_DIR) -G Ninja
 	cmake --build $(BUILD_DIR)
 
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, the monkey player at
+# its full length.
+check: deps
+	@[ -f $(CHECK_DIR)/build.ninja ] || cmake -S . -B $(CHECK_DIR) -G Ninja \
+		-DCMAKE_BUILD_TYPE=Debug -DGIBBETRY_SANITIZE=ON
+	cmake --build $(CHECK_DIR)
+	QT_QPA_PLATFORM=offscreen GIBBETRY_MONKEY_ACTIONS=20000 \
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(CHECK_DIR) --output-on-failure -j2
+
 deps:
 	@sh tools/install-deps.sh
 
@@ -23,4 +35,4 @@ package: build
 	cd $(BUILD_DIR) && cpack
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(CHECK_DIR)
