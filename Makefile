@@ -3,7 +3,7 @@
 BUILD_DIR := build
 CHECK_DIR := build-check
 
-.PHONY: run test build deps package check clean
+.PHONY: run test build deps package check bench fuzz clean
 
 run: build
 	./$(BUILD_DIR)/gibbetry
@@ -28,6 +28,13 @@ check: deps
 
 deps:
 	@sh tools/install-deps.sh
+
+# Speed of the word-list read and of a new game (Google Benchmark).
+bench: build
+	@sh tools/install-deps.sh bench
+	cmake -S . -B $(BUILD_DIR) >/dev/null
+	cmake --build $(BUILD_DIR) --target gibbetry-bench
+	./$(BUILD_DIR)/bench/gibbetry-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 # A Debian package in build/, named after the version CMake defines.
 package: build

@@ -1,14 +1,17 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building, running and testing Gibbetry need, when any
 # is missing: with apt-get as root, through sudo otherwise, or prints the apt-get line and stops.
-# With the argument "package", also what building the Debian package needs.
+# With an argument (package, bench, fuzz, startup), also what that make target needs.
 set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
 fonts-liberation2 fonts-comic-neue desktop-file-utils appstream"
-if [ "${1:-}" = package ]; then
-    PACKAGES="$PACKAGES dpkg-dev file"
-fi
+case "${1:-}" in
+package) PACKAGES="$PACKAGES dpkg-dev file" ;;
+bench) PACKAGES="$PACKAGES libbenchmark-dev" ;;
+fuzz) PACKAGES="$PACKAGES clang libclang-rt-14-dev" ;;
+startup) PACKAGES="$PACKAGES xvfb xauth x11-utils time" ;;
+esac
 
 missing=""
 for package in $PACKAGES; do

@@ -11,7 +11,10 @@ bool isPlayable(QStringView word)
     if (word.isEmpty() || word.size() > wordSlotCount)
         return false;
     return std::all_of(word.begin(), word.end(), [](QChar c) {
-        const char16_t upper = c.toUpper().unicode();
+        const char16_t u = c.unicode();
+        if (u < 0x80) // the common case, without Unicode's tables
+            return char16_t((u | 0x20) - u'a') < 26;
+        const char16_t upper = c.toUpper().unicode(); // "ſ" upper-cases to "S"
         return upper >= u'A' && upper <= u'Z';
     });
 }
