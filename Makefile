@@ -2,6 +2,8 @@
 # packages, then configures and builds into build/.
 BUILD_DIR := build
 CHECK_DIR := build-check
+FUZZ_DIR := build-fuzz
+FUZZ_SECONDS := 60
 
 .PHONY: run test build deps package check bench fuzz clean
 
@@ -29,6 +31,18 @@ check: deps
 deps:
 	@sh tools/install-deps.sh
 
+# Each fuzz target for FUZZ_SECONDS, from the seeds in tests/fuzz/corpus/ (libFuzzer, clang).
+fuzz:
+	@sh tools/install-deps.sh fuzz
+	@[ -f $(FUZZ_DIR)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DGIBBETRY_FUZZ=ON
+	cmake --build $(FUZZ_DIR) --target fuzz_word_list fuzz_settings
+	for target in word_list settings; do \
+		mkdir -p $(FUZZ_DIR)/corpus/$$target && \
+		./$(FUZZ_DIR)/tests/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-max_len=65536 $(FUZZ_DIR)/corpus/$$target tests/fuzz/corpus/$$target || exit 1; \
+	done
+
 # Speed of the word-list read and of a new game (Google Benchmark).
 bench: build
 	@sh tools/install-deps.sh bench
@@ -42,4 +56,4 @@ package: build
 	cd $(BUILD_DIR) && cpack
 
 clean:
-	rm -rf $(BUILD_DIR) $(CHECK_DIR)
+	rm -rf $(BUILD_DIR) $(CHECK_DIR) $(FUZZ_DIR)

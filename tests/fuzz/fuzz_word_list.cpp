@@ -1,0 +1,67 @@
+// libFuzzer: the word-list reader, from raw bytes to entries. It checks properties, not only
+// survival: no entry holds a line end; joined back, the entries are the decoded text with line
+// ends normalised; at most 50000 entries; the playable marks agree with the playable rule.
+#include "game/word_list.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstdio>
+
+using namespace gibbetry;
+
+namespace {
+
+void require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const ParsedWordList parsed = parseWordList(bytes);
+    const WordList &list = parsed.list;
+    require(list.count() <= WordList::capacity, "at most 50000 entries");
+
+    QString joined;
+    int shortest = 0;
+    for (int k = 1; k <= list.count(); ++k) {
+        const QStringView entry = list.entry(k);
+        require(!entry.contains(u'\r') && !entry.contains(u'\n'), "no line end inside an entry");
+        require(list.isPlayableEntry(k) == isPlayable(entry), "playable mark");
+        if (list.isPlayableEntry(k) && (shortest == 0 || entry.size() < shortest))
+            shortest = int(entry.size());
+        if (k > 1)
+            joined += u'\n';
+        joined += entry;
+    }
+    for (int limit = 1; limit <= wordSlotCount; ++limit)
+        require(list.hasPlayableWithin(limit) == (shortest > 0 && shortest <= limit), "what fits");
+
+    QString text = decodeWordListText(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    if (parsed.overflow) {
+        require(list.count() == WordList::capacity, "overflow only past 50000");
+        require(text.startsWith(joined) && text.at(joined.size()) == u'\n', "overflow keeps a prefix");
+    } else {
+        if (text.endsWith(u'\n'))
+            text.chop(1);
+        require(joined == text, "entries joined give the text back");
+    }
+
+    QByteArray cut = bytes;
+    if (cutAtLastLineEnd(cut)) {
+        const char last = cut.at(cut.size() - 1);
+        require(last == '\n' || last == '\r', "a cut ends at a line end");
+        require(bytes.startsWith(cut), "a cut keeps the start");
+    } else {
+        require(cut.isEmpty() && !bytes.contains('\n') && !bytes.contains('\r'), "no line end, nothing kept");
+    }
+    return 0;
+}
