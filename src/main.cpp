@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -71,7 +72,10 @@ int main(int argc, char **argv)
 
     gibbetry::MainWindow window(game, options);
     messages.setParent(&window);
-    game.Form_Load();
+    // The window is mapped at once; its load (options, status line, word list) is the event
+    // loop's first job, done before the first paint and before any click can arrive, so that
+    // even the largest list does not hold back the window's appearance.
     window.showCentred();
+    QTimer::singleShot(0, &window, [&game] { game.Form_Load(); });
     return app.exec();
 }

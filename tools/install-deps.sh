@@ -10,7 +10,7 @@ case "${1:-}" in
 package) PACKAGES="$PACKAGES dpkg-dev file" ;;
 bench) PACKAGES="$PACKAGES libbenchmark-dev" ;;
 fuzz) PACKAGES="$PACKAGES clang libclang-rt-14-dev" ;;
-startup) PACKAGES="$PACKAGES xvfb xauth x11-utils time" ;;
+startup) PACKAGES="$PACKAGES xvfb xauth x11-utils time bc procps" ;;
 esac
 
 missing=""

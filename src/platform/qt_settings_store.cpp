@@ -13,6 +13,8 @@ namespace gibbetry {
 
 QtSettingsStore::QtSettingsStore(QString filePath) : filePath_(std::move(filePath)) {}
 
+QtSettingsStore::~QtSettingsStore() = default;
+
 QString QtSettingsStore::userFilePath()
 {
     const QString title = QLatin1String(applicationTitle);
@@ -22,8 +24,9 @@ QString QtSettingsStore::userFilePath()
 QString QtSettingsStore::read(const QString &section, const QString &key,
                               const QString &defaultValue)
 {
-    const QSettings settings(filePath_, QSettings::NativeFormat);
-    const QVariant value = settings.value(section + QLatin1Char('/') + key);
+    if (!reader_)
+        reader_ = std::make_unique<QSettings>(filePath_, QSettings::NativeFormat);
+    const QVariant value = reader_->value(section + QLatin1Char('/') + key);
     if (!value.isValid())
         return defaultValue;
     // A value that is no single text (a list, say) is one the program never wrote.
@@ -51,6 +54,7 @@ QSettings::Status writeAll(const QString &path, const QList<QPair<QString, QStri
 
 std::optional<QString> QtSettingsStore::commit()
 {
+    reader_.reset();
     const QList<QPair<QString, QString>> values = std::exchange(pending_, {});
     QSettings::Status status = writeAll(filePath_, values);
     if (status == QSettings::FormatError) {

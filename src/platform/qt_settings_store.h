@@ -5,6 +5,10 @@
 #include <QList>
 #include <QPair>
 
+#include <memory>
+
+class QSettings;
+
 namespace gibbetry {
 
 // The store as a QSettings file in the native format (INI on Linux). Writes wait for commit(),
@@ -12,6 +16,7 @@ namespace gibbetry {
 class QtSettingsStore final : public SettingsStore {
 public:
     explicit QtSettingsStore(QString filePath);
+    ~QtSettingsStore() override;
     // $XDG_CONFIG_HOME/Gibbetry/Gibbetry.conf, ~/.config/Gibbetry/Gibbetry.conf by default.
     static QString userFilePath();
 
@@ -24,6 +29,8 @@ public:
 private:
     QString filePath_;
     QList<QPair<QString, QString>> pending_;
+    // One reader for the nine reads of a load; dropped at a save, so the next load reads anew.
+    std::unique_ptr<QSettings> reader_;
 };
 
 } // namespace gibbetry

@@ -16,11 +16,13 @@ BoardLabel::BoardLabel(QWidget *parent, bool bordered) : QLabel(parent), bordere
 
 void BoardLabel::setTextColour(Rgb colour)
 {
+    const QColor wanted = colour == colour::defaultText
+                              ? QPalette().color(QPalette::WindowText)
+                              : QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    if (palette().color(QPalette::WindowText) == wanted)
+        return; // a palette change costs a re-polish
     QPalette p = palette();
-    p.setColor(QPalette::WindowText,
-               colour == colour::defaultText
-                   ? QPalette().color(QPalette::WindowText)
-                   : QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    p.setColor(QPalette::WindowText, wanted);
     setPalette(p);
 }
 

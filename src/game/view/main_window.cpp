@@ -47,6 +47,10 @@ void MainWindow::build()
     connect(itmOptions_, &QAction::triggered, this, &MainWindow::itmOptions_Click);
     connect(itmAbout_, &QAction::triggered, this, &MainWindow::itmAbout_Click);
 
+    // One font object per size, shared by every element that uses it.
+    const QFont tileFont = msSansSerif(24);
+    const QFont slotFont = msSansSerif(18);
+
     figure_ = new FigureLayer(client, game_.board());
     figure_->setGeometry(client->rect());
 
@@ -55,7 +59,7 @@ void MainWindow::build()
         const int row = i / 13;
         tile->setGeometry(fromTwips(360 + 600 * (i % 13), 360 + 600 * row, 570, 555));
         tile->setAlignment(Qt::AlignCenter);
-        tile->setFont(msSansSerif(24));
+        tile->setFont(tileFont);
         tile->setToolTip(QStringLiteral("Click on the letter to select it."));
         connect(tile, &LetterTile::clicked, this, [this](int index) { game_.lblLetters_Click(index); });
         letters_[i] = tile;
@@ -68,7 +72,7 @@ void MainWindow::build()
         auto *slot = new BoardLabel(client, true);
         slot->setGeometry(fromTwips(120 + 360 * i, 2880, 375, 495));
         slot->setAlignment(Qt::AlignCenter);
-        slot->setFont(msSansSerif(18));
+        slot->setFont(slotFont);
         slots_[i] = slot;
     }
 
@@ -88,10 +92,10 @@ void MainWindow::build()
     for (int i = 0; i < 3; ++i) {
         counterCaptions_[i] = new BoardLabel(client, false);
         counterCaptions_[i]->setGeometry(fromTwips(8880, 1200 + 840 * i, 2535, 495));
-        counterCaptions_[i]->setFont(msSansSerif(18));
+        counterCaptions_[i]->setFont(slotFont);
         counterValues_[i] = new BoardLabel(client, false);
         counterValues_[i]->setGeometry(fromTwips(11640, 1200 + 840 * i, 495, 495));
-        counterValues_[i]->setFont(msSansSerif(18));
+        counterValues_[i]->setFont(slotFont);
     }
 
     lblGameOver_ = new BoardLabel(client, false);
