@@ -37,31 +37,29 @@ int Board::slot(ElementId id)
     return total - 1;
 }
 
+template <typename T>
+void Board::set(ElementId id, T ElementState::*property, const T &value)
+{
+    T &current = states_[slot(id)].*property;
+    if (current == value)
+        return;
+    current = value;
+    changed(id);
+}
+
 void Board::setCaption(ElementId id, const QString &caption)
 {
-    ElementState &state = states_[slot(id)];
-    if (state.caption == caption)
-        return;
-    state.caption = caption;
-    changed(id);
+    set(id, &ElementState::caption, caption);
 }
 
 void Board::setVisible(ElementId id, bool visible)
 {
-    ElementState &state = states_[slot(id)];
-    if (state.visible == visible)
-        return;
-    state.visible = visible;
-    changed(id);
+    set(id, &ElementState::visible, visible);
 }
 
 void Board::setColour(ElementId id, Rgb colour)
 {
-    ElementState &state = states_[slot(id)];
-    if (state.colour == colour)
-        return;
-    state.colour = colour;
-    changed(id);
+    set(id, &ElementState::colour, colour);
 }
 
 void Board::changed(ElementId id)

@@ -73,6 +73,9 @@ public:
 private:
     static constexpr int total = letterCount + slotCount + figurePartCount + 1 + 1 + 3 + 3 + 4 + 1;
     static int slot(ElementId id);
+    // Changes one property and tells the observer, only when the value differs.
+    template <typename T>
+    void set(ElementId id, T ElementState::*property, const T &value);
     void changed(ElementId id);
 
     std::array<ElementState, total> states_;
