@@ -1,4 +1,5 @@
 #include "about/about_box.h"
+#include "platform/painted_label.h"
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
 #include "game_rig.h"
@@ -113,7 +114,7 @@ private slots:
         QCOMPARE(desk.game.state().secretWord, "kid");
         QCOMPARE(desk.window.label({Element::lblGG, 1})->text(), "5");
         QVERIFY(desk.window.label({Element::lblGG, 1})->isVisible());
-        QCOMPARE(desk.window.letterTile('Z' - 'A')->palette().color(QPalette::WindowText),
+        QCOMPARE(desk.window.letterTile('Z' - 'A')->textColour(),
                  QColor(Qt::black));
 
         // After a restart the dialog shows the same.
@@ -287,8 +288,8 @@ private slots:
         for (const auto &[widget, rect] : places)
             QCOMPARE(widget->geometry(), rect);
         QVERIFY(about.lblTitle()->font().bold() && about.lblWebsite()->font().bold());
-        QCOMPARE(about.lblWebsite()->palette().color(QPalette::Window), QColor(0, 0, 255));
-        QCOMPARE(about.lblWebsite()->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(about.lblWebsite()->groundColour(), QColor(0, 0, 255));
+        QCOMPARE(about.lblWebsite()->textColour(), QColor(Qt::white));
         QVERIFY(about.cmdOK()->isDefault());
         QVERIFY(!about.picIcon()->pixmap().isNull());
         about.show();

@@ -225,9 +225,9 @@ private:
 
         for (int i = 0; i < Board::letterCount; ++i) {
             const Rgb rgb = board.colour({Element::lblLetters, i});
-            const QColor shown = window.letterTile(i)->palette().color(QPalette::WindowText);
-            if (rgb != colour::defaultText)
-                QCOMPARE(shown, QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF));
+            const QColor shown = window.letterTile(i)->textColour();
+            const Rgb drawn = drawnColour(rgb, window.boardColours());
+            QCOMPARE(shown, QColor(redOf(drawn), greenOf(drawn), blueOf(drawn)));
         }
 
         if (ignoredClick) {

@@ -1,9 +1,12 @@
 #include "about/about_box.h"
 
+#include "game/board_colours.h"
 #include "platform/fonts.h"
+#include "platform/painted_label.h"
 #include "platform/window.h"
 #include "version.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -27,12 +30,19 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     picIcon_->setPixmap(appIcon().pixmap(32, 32));
     picIcon_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblTitle_ = new QLabel(QStringLiteral("Gibbetry"), this);
+    // The design's black title, on the window's colour where black reads on it, else on a light
+    // ground of its own.
+    lblTitle_ = new PaintedLabel(this, false);
+    lblTitle_->setText(QStringLiteral("Gibbetry"));
     lblTitle_->setGeometry(fromTwips(1050, 240, 3885, 360));
     lblTitle_->setFont(msSansSerif(12, true));
-    QPalette black = lblTitle_->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    lblTitle_->setPalette(black);
+    const QPalette theme = QApplication::palette();
+    const QColor window = theme.color(QPalette::Window);
+    const QColor text = theme.color(QPalette::WindowText);
+    const Rgb ground = boardColours(rgb(window.red(), window.green(), window.blue()),
+                                    rgb(text.red(), text.green(), text.blue()))
+                           .background;
+    lblTitle_->setColours(QColor(redOf(ground), greenOf(ground), blueOf(ground)), Qt::black);
 
     lblVersion_ = new QLabel(this);
     lblVersion_->setGeometry(fromTwips(1080, 600, 3885, 345));
@@ -49,15 +59,12 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     txtUpdates_->setReadOnly(true);
     txtUpdates_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    lblWebsite_ = new QLabel(website, this);
+    lblWebsite_ = new PaintedLabel(this, false);
+    lblWebsite_->setText(website);
     lblWebsite_->setGeometry(fromTwips(1050, 5040, 4725, 360));
     lblWebsite_->setFont(msSansSerif(12, true));
     lblWebsite_->setAlignment(Qt::AlignCenter);
-    lblWebsite_->setAutoFillBackground(true);
-    QPalette whiteOnBlue = lblWebsite_->palette();
-    whiteOnBlue.setColor(QPalette::Window, QColor(0, 0, 255));
-    whiteOnBlue.setColor(QPalette::WindowText, Qt::white);
-    lblWebsite_->setPalette(whiteOnBlue);
+    lblWebsite_->setColours(QColor(0, 0, 255), Qt::white);
 
     // OK is both the default button (Enter) and the cancel button (Escape closes the dialog).
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);

@@ -4,6 +4,7 @@
 
 class QGroupBox;
 class QLabel;
+namespace gibbetry { class PaintedLabel; }
 class QPlainTextEdit;
 class QPushButton;
 
@@ -22,22 +23,22 @@ public:
     explicit AboutBox(QWidget *parent = nullptr);
 
     QLabel *picIcon() const { return picIcon_; }
-    QLabel *lblTitle() const { return lblTitle_; }
+    PaintedLabel *lblTitle() const { return lblTitle_; }
     QLabel *lblVersion() const { return lblVersion_; }
     QGroupBox *fraUpdates() const { return fraUpdates_; }
     QPlainTextEdit *txtUpdates() const { return txtUpdates_; }
-    QLabel *lblWebsite() const { return lblWebsite_; }
+    PaintedLabel *lblWebsite() const { return lblWebsite_; }
     QPushButton *cmdOK() const { return cmdOK_; }
 
 private:
     void Form_Load();
 
     QLabel *picIcon_;
-    QLabel *lblTitle_;
+    PaintedLabel *lblTitle_;
     QLabel *lblVersion_;
     QGroupBox *fraUpdates_;
     QPlainTextEdit *txtUpdates_;
-    QLabel *lblWebsite_;
+    PaintedLabel *lblWebsite_;
     QPushButton *cmdOK_;
 };
 

@@ -3,40 +3,53 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace gibbetry {
 
-BoardLabel::BoardLabel(QWidget *parent, bool bordered) : QLabel(parent), bordered_(bordered)
+namespace {
+QColor toQColor(Rgb colour)
 {
-    setAutoFillBackground(true); // labels are opaque, in the window's background colour
-    if (bordered_)
-        setContentsMargins(1, 1, 1, 1);
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
+} // namespace
+
+BoardLabel::BoardLabel(QWidget *parent, const BoardColours &colours, bool bordered)
+    : PaintedLabel(parent, bordered), colours_(colours)
+{
+    recolour();
 }
 
 void BoardLabel::setTextColour(Rgb colour)
 {
-    const QColor wanted = colour == colour::defaultText
-                              ? QPalette().color(QPalette::WindowText)
-                              : QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    if (palette().color(QPalette::WindowText) == wanted)
-        return; // a palette change costs a re-polish
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, wanted);
-    setPalette(p);
-}
-
-void BoardLabel::paintEvent(QPaintEvent *event)
-{
-    QLabel::paintEvent(event);
-    if (!bordered_)
+    if (colour == wanted_)
         return;
-    QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    wanted_ = colour;
+    recolour();
 }
 
-LetterTile::LetterTile(QWidget *parent, int index) : BoardLabel(parent, true), index_(index) {}
+void BoardLabel::setOwnGround(Rgb ground)
+{
+    ownGround_ = ground;
+    recolour();
+}
+
+void BoardLabel::recolour()
+{
+    if (ownGround_ != colour::defaultText) {
+        // A ground of its own keeps the design's text colours: black reads on GAME OVER's red.
+        const BoardColours own{ownGround_, colour::black, colours_.border};
+        setColours(toQColor(ownGround_), toQColor(drawnColour(wanted_, own)),
+                   toQColor(colours_.border));
+        return;
+    }
+    setColours(toQColor(colours_.background), toQColor(drawnColour(wanted_, colours_)),
+               toQColor(colours_.border));
+}
+
+LetterTile::LetterTile(QWidget *parent, const BoardColours &colours, int index)
+    : BoardLabel(parent, colours, true), index_(index)
+{
+}
 
 void LetterTile::mousePressEvent(QMouseEvent *event)
 {

@@ -1,31 +1,34 @@
 #pragma once
 
-#include "game/board.h"
-
-#include <QLabel>
+#include "game/board_colours.h"
+#include "platform/painted_label.h"
 
 namespace gibbetry {
 
-// A label of the board: its text colour comes from the model, its single border is always black.
-class BoardLabel : public QLabel {
+// A label of the board: its text colour comes from the model, drawn as it reads on the board's
+// colours; its ground and border are the board's.
+class BoardLabel : public PaintedLabel {
     Q_OBJECT
 public:
-    explicit BoardLabel(QWidget *parent, bool bordered);
+    BoardLabel(QWidget *parent, const BoardColours &colours, bool bordered);
     void setTextColour(Rgb colour);
-    bool isBordered() const { return bordered_; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
+    Rgb wantedColour() const { return wanted_; }
+    // Draws again in the board's colours, after they changed.
+    void recolour();
+    // A ground of the label's own (GAME OVER's red) in place of the board's.
+    void setOwnGround(Rgb ground);
 
 private:
-    bool bordered_;
+    const BoardColours &colours_;
+    Rgb wanted_ = colour::defaultText;
+    Rgb ownGround_ = colour::defaultText;
 };
 
 // A letter tile; reports a click (press and release on the tile) with its index.
 class LetterTile : public BoardLabel {
     Q_OBJECT
 public:
-    LetterTile(QWidget *parent, int index);
+    LetterTile(QWidget *parent, const BoardColours &colours, int index);
     int index() const { return index_; }
     // A press from assistive technology: the same guess as a click.
     void press() { emit clicked(index_); }

@@ -50,15 +50,19 @@ QRectF pxRect(double left, double top, double width, double height)
 
 } // namespace
 
-FigureLayer::FigureLayer(QWidget *parent, const Board &board) : QWidget(parent), board_(board)
+FigureLayer::FigureLayer(QWidget *parent, const Board &board, const BoardColours &colours)
+    : QWidget(parent), board_(board), colours_(colours)
 {
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void FigureLayer::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    const auto qcolour = [](Rgb c) { return QColor(redOf(c), greenOf(c), blueOf(c)); };
+    painter.fillRect(rect(), qcolour(colours_.background));
+    painter.setPen(QPen(qcolour(colours_.ink), 1));
     painter.setBrush(Qt::NoBrush);
     if (board_.isVisible({Element::shapeGuess}))
         painter.drawRoundedRect(pxRect(8640, 960, 4215, 2775), 12, 12);

@@ -9,6 +9,7 @@
 #include "platform/fonts.h"
 #include "platform/window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -17,7 +18,22 @@
 
 namespace gibbetry {
 
-MainWindow::MainWindow(Game &game, Options &options) : game_(game), options_(options)
+namespace {
+Rgb toRgb(const QColor &colour)
+{
+    return rgb(colour.red(), colour.green(), colour.blue());
+}
+
+BoardColours themeBoardColours()
+{
+    const QPalette theme = QApplication::palette();
+    return boardColours(toRgb(theme.color(QPalette::Window)),
+                        toRgb(theme.color(QPalette::WindowText)));
+}
+} // namespace
+
+MainWindow::MainWindow(Game &game, Options &options)
+    : game_(game), options_(options), colours_(themeBoardColours())
 {
     setWindowTitle(QStringLiteral("Gibbetry"));
     setWindowIcon(appIcon());
@@ -51,11 +67,11 @@ void MainWindow::build()
     const QFont tileFont = msSansSerif(24);
     const QFont slotFont = msSansSerif(18);
 
-    figure_ = new FigureLayer(client, game_.board());
+    figure_ = new FigureLayer(client, game_.board(), colours_);
     figure_->setGeometry(client->rect());
 
     for (int i = 0; i < Board::letterCount; ++i) {
-        auto *tile = new LetterTile(client, i);
+        auto *tile = new LetterTile(client, colours_, i);
         const int row = i / 13;
         tile->setGeometry(fromTwips(360 + 600 * (i % 13), 360 + 600 * row, 570, 555));
         tile->setAlignment(Qt::AlignCenter);
@@ -65,11 +81,11 @@ void MainWindow::build()
         letters_[i] = tile;
     }
 
-    lblHint_ = new BoardLabel(client, false);
+    lblHint_ = new BoardLabel(client, colours_, false);
     lblHint_->setGeometry(fromTwips(1800, 1800, 5415, 735));
 
     for (int i = 0; i < Board::slotCount; ++i) {
-        auto *slot = new BoardLabel(client, true);
+        auto *slot = new BoardLabel(client, colours_, true);
         slot->setGeometry(fromTwips(120 + 360 * i, 2880, 375, 495));
         slot->setAlignment(Qt::AlignCenter);
         slot->setFont(slotFont);
@@ -85,26 +101,25 @@ void MainWindow::build()
     const int statusLeft[] = {120, 1080, 6120, 8880};
     const int statusWidth[] = {825, 4935, 2655, 1095};
     for (int i = 0; i < 4; ++i) {
-        status_[i] = new BoardLabel(client, true);
+        status_[i] = new BoardLabel(client, colours_, true);
         status_[i]->setGeometry(fromTwips(statusLeft[i], 5520, statusWidth[i], 255));
+        status_[i]->setShrinkToFit(i == 0); // the clock: some locales' AM and PM words are long
     }
 
     for (int i = 0; i < 3; ++i) {
-        counterCaptions_[i] = new BoardLabel(client, false);
+        counterCaptions_[i] = new BoardLabel(client, colours_, false);
         counterCaptions_[i]->setGeometry(fromTwips(8880, 1200 + 840 * i, 2535, 495));
         counterCaptions_[i]->setFont(slotFont);
-        counterValues_[i] = new BoardLabel(client, false);
+        counterValues_[i] = new BoardLabel(client, colours_, false);
         counterValues_[i]->setGeometry(fromTwips(11640, 1200 + 840 * i, 495, 495));
         counterValues_[i]->setFont(slotFont);
     }
 
-    lblGameOver_ = new BoardLabel(client, false);
+    lblGameOver_ = new BoardLabel(client, colours_, false);
     lblGameOver_->setGeometry(fromTwips(9360, 4680, 2775, 615));
     lblGameOver_->setAlignment(Qt::AlignCenter);
     lblGameOver_->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 21.75));
-    QPalette red = lblGameOver_->palette();
-    red.setColor(QPalette::Window, QColor(255, 0, 0));
-    lblGameOver_->setPalette(red);
+    lblGameOver_->setOwnGround(colour::red);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -188,6 +203,19 @@ void MainWindow::showCentred()
 {
     centreOnScreen(*this);
     show();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange ||
+        event->type() == QEvent::PaletteChange) {
+        colours_ = themeBoardColours();
+        for (QObject *child : centralWidget()->children())
+            if (auto *label = qobject_cast<BoardLabel *>(child))
+                label->recolour();
+        figure_->update();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board.h"
+#include "game/board_colours.h"
 
 #include <QMainWindow>
 
@@ -32,12 +32,14 @@ public:
     QAction *optionsAction() const { return itmOptions_; }
     QAction *aboutAction() const { return itmAbout_; }
     QWidget *clientArea() const { return centralWidget(); }
+    const BoardColours &boardColours() const { return colours_; }
 
     // Opens the window centred on its screen.
     void showCentred();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void elementChanged(ElementId id, const ElementState &state) override;
@@ -49,6 +51,7 @@ private:
 
     Game &game_;
     Options &options_;
+    BoardColours colours_; // the board's, from the theme; its labels hold a reference
     std::array<LetterTile *, Board::letterCount> letters_{};
     std::array<BoardLabel *, Board::slotCount> slots_{};
     std::array<BoardLabel *, 3> counterCaptions_{};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+class QPainter;
+
+namespace gibbetry {
+
+// A label that paints its ground, its text and its optional single border in colours of its own,
+// whatever the palette or a style sheet says, so that its colours read on every desktop theme.
+// The border is one device pixel wide at every scale factor, and labels whose outer edges meet
+// or overlap by a pixel share one line.
+class PaintedLabel : public QLabel {
+    Q_OBJECT
+public:
+    PaintedLabel(QWidget *parent, bool bordered);
+
+    void setColours(const QColor &ground, const QColor &text, const QColor &border = Qt::black);
+    QColor groundColour() const { return ground_; }
+    QColor textColour() const { return text_; }
+    bool isBordered() const { return bordered_; }
+    // A text wider than the label is drawn in a smaller size of the same font until it fits.
+    void setShrinkToFit(bool shrink) { shrinkToFit_ = shrink; }
+    QFont drawnFont() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool bordered_;
+    bool shrinkToFit_ = false;
+    QColor ground_{0xEF, 0xEF, 0xEF};
+    QColor text_{Qt::black};
+    QColor border_{Qt::black};
+};
+
+// Draws a one-device-pixel outline on the outer edge of `widget`, whose painter is `painter`:
+// the edges are rounded to device pixels the same way for every widget, so neighbours agree.
+void paintDeviceOutline(QPainter &painter, const QWidget &widget, const QColor &colour);
+
+} // namespace gibbetry
