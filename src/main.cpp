@@ -26,16 +26,44 @@ bool isSet(const char *name)
     return value && *value;
 }
 
-// Without a display Qt would abort with a long message; say it plainly instead.
-bool hasDisplay(int argc, char **argv)
+bool platformChosen(int argc, char **argv)
 {
-    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"))
+    if (isSet("QT_QPA_PLATFORM"))
         return true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
             return true;
     }
     return false;
+}
+
+// Whether Qt's Wayland platform plugin is where Qt looks for platform plugins.
+bool hasWaylandPlugin()
+{
+    QStringList dirs;
+    if (isSet("QT_QPA_PLATFORM_PLUGIN_PATH"))
+        dirs << QString::fromLocal8Bit(std::getenv("QT_QPA_PLATFORM_PLUGIN_PATH"));
+    for (const QString &path : QCoreApplication::libraryPaths())
+        dirs << path + QStringLiteral("/platforms");
+    for (const QString &dir : dirs)
+        if (!QDir(dir).entryList({QStringLiteral("libqwayland*.so")}, QDir::Files).isEmpty())
+            return true;
+    return false;
+}
+
+// Without a display, or on a Wayland desktop without Qt's Wayland plugin, Qt would abort with a
+// long message; say it plainly in one line instead. Returns the line, or nullptr to go on.
+const char *cannotRun(int argc, char **argv)
+{
+    if (platformChosen(argc, argv) || isSet("DISPLAY"))
+        return nullptr;
+    if (!isSet("WAYLAND_DISPLAY"))
+        return "gibbetry: no graphical desktop found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+               "Gibbetry needs one to run.\n";
+    if (!hasWaylandPlugin())
+        return "gibbetry: this Wayland desktop has no X server and Qt's Wayland support is not "
+               "installed; install the qt6-wayland package to run Gibbetry.\n";
+    return nullptr;
 }
 
 // Where the word lists are when the working directory has none: beside the binary in the
@@ -51,14 +79,15 @@ QStringList wordListDirs()
 
 int main(int argc, char **argv)
 {
-    if (!hasDisplay(argc, argv)) {
-        std::fputs("gibbetry: no graphical desktop found (neither DISPLAY nor WAYLAND_DISPLAY is "
-                   "set); Gibbetry needs one to run.\n",
-                   stderr);
+    if (const char *why = cannotRun(argc, argv)) {
+        std::fputs(why, stderr);
         return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(gibbetry::applicationTitle));
+    // The Wayland app id and the X11 startup id name the desktop entry, so docks and launchers
+    // match the window with it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GIBBETRY_APP_ID));
     gibbetry::installFonts();
 
     gibbetry::QtSettingsStore store(gibbetry::QtSettingsStore::userFilePath());

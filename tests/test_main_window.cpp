@@ -1,4 +1,6 @@
+#include "about/about_box.h"
 #include "game_rig.h"
+#include "options/view/options_dialog.h"
 #include "twips.h"
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
@@ -7,6 +9,8 @@
 #include <QAction>
 #include <QFontInfo>
 #include <QMenuBar>
+#include <QDir>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -71,6 +75,25 @@ private slots:
         QCOMPARE(menu[0]->text(), "&Options");
         QCOMPARE(menu[1]->text(), "&About");
         QVERIFY(!menu[0]->menu() && !menu[1]->menu());
+    }
+
+    void aMaximiseRequestLeavesEveryWindowAtItsSize()
+    {
+        Rig rig;
+        AboutBox about;
+        OptionsDialog dialog(rig.options, rig.game);
+        for (QWidget *window : {static_cast<QWidget *>(&rig.window), static_cast<QWidget *>(&about),
+                                static_cast<QWidget *>(&dialog)}) {
+            window->show();
+            const QSize size = window->size();
+            window->showMaximized();
+            QTRY_VERIFY(!window->isMaximized());
+            QCOMPARE(window->size(), size);
+            window->showFullScreen();
+            QTRY_VERIFY(!window->isFullScreen());
+            QCOMPARE(window->size(), size);
+        }
+        QCOMPARE(rig.window.clientArea()->size(), QSize(874, 389));
     }
 
     void elementsSitAtTheirTwipPositions()
@@ -258,20 +281,35 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QString("05:04 PM"), 2000);
     }
 
+    void withoutADisplayItSaysSoAndStops_data()
+    {
+        QTest::addColumn<QString>("waylandDisplay");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no display at all") << QString() << "needs one to run";
+        QTest::newRow("wayland without its plugin") << "wayland-gibbetry-test" << "qt6-wayland";
+    }
     void withoutADisplayItSaysSoAndStops()
     {
+        QFETCH(QString, waylandDisplay);
+        QFETCH(QString, said);
+        if (!waylandDisplay.isEmpty() &&
+            !QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms")
+                 .entryList({"libqwayland*.so"}).isEmpty())
+            QSKIP("Qt's Wayland plugin is installed here");
         QProcess game;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_PLUGIN_PATH"})
             env.remove(name);
+        if (!waylandDisplay.isEmpty())
+            env.insert("WAYLAND_DISPLAY", waylandDisplay);
         game.setProcessEnvironment(env);
         game.start(QStringLiteral(GIBBETRY_BINARY), {});
         QVERIFY(game.waitForFinished(10000));
         QCOMPARE(game.exitStatus(), QProcess::NormalExit);
         QCOMPARE(game.exitCode(), 1);
-        const QString said = QString::fromLocal8Bit(game.readAllStandardError());
-        QCOMPARE(said.count('\n'), 1);
-        QVERIFY(said.contains("needs one to run"));
+        const QString line = QString::fromLocal8Bit(game.readAllStandardError());
+        QCOMPARE(line.count('\n'), 1);
+        QVERIFY2(line.contains(said), qPrintable(line));
     }
 };
 

@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QStyle>
+
+#include <array>
 #include <QTest>
 
 using namespace gibbetry;
@@ -77,5 +80,22 @@ int main(int argc, char **argv)
     AboutBox about;
     about.show();
     about.grab().save(QDir(dir).filePath(QStringLiteral("about.png")));
+
+    // A game in play on a dark desktop (Breeze Dark's colours) and a black high-contrast one.
+    const std::pair<const char *, std::array<QColor, 3>> themes[] = {
+        {"dark-theme.png", {QColor(0x31363b), QColor(0xeff0f1), QColor(0x232629)}},
+        {"high-contrast.png", {QColor(Qt::black), QColor(Qt::white), QColor(Qt::black)}}};
+    for (const auto &[name, colours] : themes) {
+        QPalette palette = QApplication::style()->standardPalette();
+        for (auto role : {QPalette::Window, QPalette::Button})
+            palette.setColor(role, colours[0]);
+        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            palette.setColor(role, colours[1]);
+        palette.setColor(QPalette::Base, colours[2]);
+        QApplication::setPalette(palette);
+        Scene themed("hangman\r\n");
+        themed.click("AEZNQ");
+        themed.save(dir, QString::fromLatin1(name));
+    }
     return 0;
 }

@@ -20,6 +20,10 @@ QIcon appIcon();
 // A fixed-size dialog frame: a close box, no minimise or maximise button.
 void makeFixedDialog(QWidget &dialog, int width, int height);
 
+// Keeps a fixed-size window at its size: a maximise or full-screen request from the window
+// system or the compositor is undone as soon as it arrives. makeFixedDialog does this already.
+void refuseMaximise(QWidget &window);
+
 // Moves a window to the centre of its screen; call before showing it.
 void centreOnScreen(QWidget &window);
 

@@ -41,6 +41,7 @@ MainWindow::MainWindow(Game &game, Options &options)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    refuseMaximise(*this);
     installLetterTileAccessibility();
     build();
     mirrorBoard();
