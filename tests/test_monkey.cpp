@@ -7,6 +7,7 @@
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
 #include "options/view/options_dialog.h"
+#include "platform/colours.h"
 #include "platform/fonts.h"
 #include "platform/posix_file_reader.h"
 #include "platform/qt_settings_store.h"
@@ -227,7 +228,7 @@ private:
             const Rgb rgb = board.colour({Element::lblLetters, i});
             const QColor shown = window.letterTile(i)->textColour();
             const Rgb drawn = drawnColour(rgb, window.boardColours());
-            QCOMPARE(shown, QColor(redOf(drawn), greenOf(drawn), blueOf(drawn)));
+            QCOMPARE(shown, toQColor(drawn));
         }
 
         if (ignoredClick) {

@@ -6,6 +6,8 @@
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
 #include "game_rig.h"
+#include "theme_palette.h"
+#include "platform/colours.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
@@ -22,37 +24,24 @@ namespace {
 
 enum class Theme { Light, Dark, HighContrastBlack, HighContrastWhite, DarkStyleSheet };
 
-QPalette themePalette(Theme theme)
+QPalette paletteOf(Theme theme)
 {
-    QPalette p = QApplication::style()->standardPalette();
-    auto set = [&p](QColor window, QColor text, QColor base) {
-        for (auto role : {QPalette::Window, QPalette::Button})
-            p.setColor(role, window);
-        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-            p.setColor(role, text);
-        p.setColor(QPalette::Base, base);
-    };
     switch (theme) {
-    case Theme::Dark: set(QColor(0x31363b), QColor(0xeff0f1), QColor(0x232629)); break; // Breeze Dark
-    case Theme::HighContrastBlack: set(Qt::black, Qt::white, Qt::black); break;
-    case Theme::HighContrastWhite: set(Qt::white, Qt::black, Qt::white); break;
+    case Theme::Dark: return darkPalette();
+    case Theme::HighContrastBlack: return highContrastBlackPalette();
+    case Theme::HighContrastWhite: return themePalette(Qt::white, Qt::black, Qt::white);
     case Theme::Light:
     case Theme::DarkStyleSheet: break;
     }
-    return p;
+    return QApplication::style()->standardPalette();
 }
 
 void applyTheme(Theme theme)
 {
-    QApplication::setPalette(themePalette(theme));
+    QApplication::setPalette(paletteOf(theme));
     qApp->setStyleSheet(theme == Theme::DarkStyleSheet
                             ? QStringLiteral("QWidget{background-color:#202020;color:#e0e0e0}")
                             : QString());
-}
-
-Rgb toRgb(QColor c)
-{
-    return rgb(c.red(), c.green(), c.blue());
 }
 
 // The ground of a region is its commonest colour; its mark is the pixel that stands out most.

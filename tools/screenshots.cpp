@@ -3,6 +3,7 @@
 // The secret word and the store are fixed, so the pictures are the same at every run.
 #include "about/about_box.h"
 #include "game_rig.h"
+#include "theme_palette.h"
 #include "options/view/options_dialog.h"
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
@@ -12,9 +13,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QStyle>
-
-#include <array>
 #include <QTest>
 
 using namespace gibbetry;
@@ -82,16 +80,9 @@ int main(int argc, char **argv)
     about.grab().save(QDir(dir).filePath(QStringLiteral("about.png")));
 
     // A game in play on a dark desktop (Breeze Dark's colours) and a black high-contrast one.
-    const std::pair<const char *, std::array<QColor, 3>> themes[] = {
-        {"dark-theme.png", {QColor(0x31363b), QColor(0xeff0f1), QColor(0x232629)}},
-        {"high-contrast.png", {QColor(Qt::black), QColor(Qt::white), QColor(Qt::black)}}};
-    for (const auto &[name, colours] : themes) {
-        QPalette palette = QApplication::style()->standardPalette();
-        for (auto role : {QPalette::Window, QPalette::Button})
-            palette.setColor(role, colours[0]);
-        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-            palette.setColor(role, colours[1]);
-        palette.setColor(QPalette::Base, colours[2]);
+    const std::pair<const char *, QPalette> themes[] = {
+        {"dark-theme.png", darkPalette()}, {"high-contrast.png", highContrastBlackPalette()}};
+    for (const auto &[name, palette] : themes) {
         QApplication::setPalette(palette);
         Scene themed("hangman\r\n");
         themed.click("AEZNQ");

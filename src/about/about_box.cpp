@@ -1,6 +1,7 @@
 #include "about/about_box.h"
 
 #include "game/board_colours.h"
+#include "platform/colours.h"
 #include "platform/fonts.h"
 #include "platform/painted_label.h"
 #include "platform/window.h"
@@ -37,12 +38,10 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     lblTitle_->setGeometry(fromTwips(1050, 240, 3885, 360));
     lblTitle_->setFont(msSansSerif(12, true));
     const QPalette theme = QApplication::palette();
-    const QColor window = theme.color(QPalette::Window);
-    const QColor text = theme.color(QPalette::WindowText);
-    const Rgb ground = boardColours(rgb(window.red(), window.green(), window.blue()),
-                                    rgb(text.red(), text.green(), text.blue()))
+    const Rgb ground = boardColours(toRgb(theme.color(QPalette::Window)),
+                                    toRgb(theme.color(QPalette::WindowText)))
                            .background;
-    lblTitle_->setColours(QColor(redOf(ground), greenOf(ground), blueOf(ground)), Qt::black);
+    lblTitle_->setColours(toQColor(ground), Qt::black);
 
     lblVersion_ = new QLabel(this);
     lblVersion_->setGeometry(fromTwips(1080, 600, 3885, 345));

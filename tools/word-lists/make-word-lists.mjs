@@ -184,16 +184,16 @@ function build(levelOf) {
   const words = [...levelOf.keys()].sort(byFrequency);
   const taken = new Set();
   const lists = [];
-  for (const spec of LISTS) {
+  for (const level of LISTS) {
     const chosen = [];
     for (const word of words) {
-      if (chosen.length === spec.size) break;
-      if (taken.has(word) || !spec.eligible(word, levelOf.get(word))) continue;
+      if (chosen.length === level.size) break;
+      if (taken.has(word) || !level.eligible(word, levelOf.get(word))) continue;
       if (flaggedBy(word, true)) continue;
       chosen.push(word);
       taken.add(word);
     }
-    lists.push({ ...spec, words: chosen });
+    lists.push({ ...level, words: chosen });
   }
   // Every clean word up to SCOWL level 40, topped up with the commonest words of level 50.
   const clean = words.filter((w) => w.length <= 23 && !flaggedBy(w, false));
@@ -246,7 +246,7 @@ function readShipped(file) {
 function main() {
   let lists;
   if (CHECK_ONLY) {
-    lists = [AUSTRALIAN, ...LISTS].map((spec) => ({ ...spec, words: readShipped(spec.file) }));
+    lists = [AUSTRALIAN, ...LISTS].map((list) => ({ ...list, words: readShipped(list.file) }));
   } else {
     lists = build(scowlLevels());
   }

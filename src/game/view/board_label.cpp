@@ -1,17 +1,12 @@
 #include "game/view/board_label.h"
 
+#include "platform/colours.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
 
 namespace gibbetry {
-
-namespace {
-QColor toQColor(Rgb colour)
-{
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-}
-} // namespace
 
 BoardLabel::BoardLabel(QWidget *parent, const BoardColours &colours, bool bordered)
     : PaintedLabel(parent, bordered), colours_(colours)

@@ -1,5 +1,7 @@
 #include "game/view/figure_layer.h"
 
+#include "platform/colours.h"
+
 #include <QPainter>
 
 namespace gibbetry {
@@ -60,9 +62,8 @@ FigureLayer::FigureLayer(QWidget *parent, const Board &board, const BoardColours
 void FigureLayer::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const auto qcolour = [](Rgb c) { return QColor(redOf(c), greenOf(c), blueOf(c)); };
-    painter.fillRect(rect(), qcolour(colours_.background));
-    painter.setPen(QPen(qcolour(colours_.ink), 1));
+    painter.fillRect(rect(), toQColor(colours_.background));
+    painter.setPen(QPen(toQColor(colours_.ink), 1));
     painter.setBrush(Qt::NoBrush);
     if (board_.isVisible({Element::shapeGuess}))
         painter.drawRoundedRect(pxRect(8640, 960, 4215, 2775), 12, 12);

@@ -6,6 +6,7 @@
 #include "game/view/board_label.h"
 #include "game/view/figure_layer.h"
 #include "options/view/options_dialog.h"
+#include "platform/colours.h"
 #include "platform/fonts.h"
 #include "platform/window.h"
 
@@ -19,11 +20,6 @@
 namespace gibbetry {
 
 namespace {
-Rgb toRgb(const QColor &colour)
-{
-    return rgb(colour.red(), colour.green(), colour.blue());
-}
-
 BoardColours themeBoardColours()
 {
     const QPalette theme = QApplication::palette();
