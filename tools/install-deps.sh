@@ -5,7 +5,7 @@
 set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
-fonts-liberation2 fonts-comic-neue desktop-file-utils appstream"
+fonts-liberation2 fonts-comic-neue desktop-file-utils appstream weston qt6-wayland"
 case "${1:-}" in
 package) PACKAGES="$PACKAGES dpkg-dev file" ;;
 bench) PACKAGES="$PACKAGES libbenchmark-dev" ;;
