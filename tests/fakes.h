@@ -22,6 +22,14 @@ public:
     QMap<QString, QString> values; // "Settings/key" -> text
     QStringList log;               // "read key" / "write key=value"
     std::optional<QString> failure; // what commit() reports
+    std::optional<QString> notice;  // what the next load() reports, once
+    int loads = 0;
+
+    std::optional<QString> load() override
+    {
+        ++loads;
+        return std::exchange(notice, std::nullopt);
+    }
 
     QString read(const QString &section, const QString &key, const QString &def) override
     {
@@ -99,7 +107,7 @@ public:
     QStringList asked;
     void put(const QString &path, const QByteArray &bytes)
     {
-        files[path] = {FileContents::Status::Ok, bytes, false};
+        files[path] = {FileContents::Status::Ok, bytes, false, {}};
     }
     FileContents read(const QString &path, qint64 maxBytes) override
     {

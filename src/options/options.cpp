@@ -101,6 +101,8 @@ private:
 
 void Options::LoadSettings(OptionsControls &controls)
 {
+    if (const std::optional<QString> notice = store_.load())
+        messages_.show(MessageBox::Icon::Warning, *notice);
     const QStringList &key = keys();
     KeyReader reader(store_);
     controls.setOptGuessGUI(reader.truth(key[0], true));

@@ -3,11 +3,25 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace gibbetry {
+
+QString fileKindText(unsigned mode)
+{
+    switch (mode & S_IFMT) {
+    case S_IFDIR: return QStringLiteral("a folder");
+    case S_IFCHR: return QStringLiteral("a character device");
+    case S_IFBLK: return QStringLiteral("a block device");
+    case S_IFIFO: return QStringLiteral("a FIFO (named pipe)");
+    case S_IFSOCK: return QStringLiteral("a socket");
+    case S_IFREG: return QStringLiteral("a file");
+    default: return QStringLiteral("no regular file");
+    }
+}
 
 FileContents PosixFileReader::read(const QString &path, qint64 maxBytes)
 {
@@ -15,14 +29,17 @@ FileContents PosixFileReader::read(const QString &path, qint64 maxBytes)
     // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused below anyway.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        result.status = errno == ENOENT || errno == ENOTDIR ? FileContents::Status::Missing
+        const int error = errno;
+        result.status = error == ENOENT || error == ENOTDIR ? FileContents::Status::Missing
                                                             : FileContents::Status::Unreadable;
+        result.reason = QString::fromLocal8Bit(std::strerror(error));
         return result;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         result.status = FileContents::Status::NotRegularFile;
+        result.reason = QStringLiteral("it is %1, not a file").arg(fileKindText(info.st_mode));
         return result;
     }
     // One byte past the limit tells whether the file holds more.
@@ -39,6 +56,7 @@ FileContents PosixFileReader::read(const QString &path, qint64 maxBytes)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
+            result.reason = QString::fromLocal8Bit(std::strerror(errno));
             ::close(fd);
             result.status = FileContents::Status::Unreadable;
             return result;

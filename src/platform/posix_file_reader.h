@@ -4,6 +4,9 @@
 
 namespace gibbetry {
 
+// What a file that is no regular file is, for the player: "a folder", "a character device".
+QString fileKindText(unsigned mode);
+
 class PosixFileReader final : public FileReader {
 public:
     FileContents read(const QString &path, qint64 maxBytes) override;

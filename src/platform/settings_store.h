@@ -9,7 +9,11 @@ namespace gibbetry {
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    // The stored text of the key, or defaultValue when the key does not exist (creates nothing).
+    // Reads the store afresh, as each load of the options does. Returns what the player must be
+    // told (a damaged file kept aside), or nothing.
+    virtual std::optional<QString> load() = 0;
+    // The key's text as of the last load (or the last save), or defaultValue when the key does not
+    // exist. Creates nothing.
     virtual QString read(const QString &section, const QString &key,
                          const QString &defaultValue) = 0;
     virtual void write(const QString &section, const QString &key, const QString &value) = 0;
