@@ -60,6 +60,7 @@ bool Game::ReadWordSource()
     const QString name = GetWordSourceFileName(source);
     QStringList looked; // where the list was looked for, for the player
     FileContents contents;
+    FileContents own;   // the player's own list in the working directory, as found
     ParsedWordList parsed;
     {
         BusyScope busy(platform_.busy);
@@ -72,6 +73,8 @@ bool Game::ReadWordSource()
                 break;
             looked << QFileInfo(path).absoluteFilePath();
             contents = platform_.files.read(path, maxListBytes);
+            if (path == name)
+                own = contents;
             if (contents.status == FileContents::Status::Ok)
                 break;
         }
@@ -103,6 +106,15 @@ bool Game::ReadWordSource()
     }
     wordList_ = std::move(parsed.list);
     loadedSource_ = source;
+    // The player's own list is there but could not be read: say so, or the shipped list would
+    // stand in for it unnoticed.
+    if (own.status == FileContents::Status::NotRegularFile ||
+        own.status == FileContents::Status::Unreadable) {
+        platform_.messages.show(MessageBox::Icon::Warning,
+                                QStringLiteral("Your word list %1 could not be read: %2. "
+                                               "Gibbetry's own list is used instead.")
+                                    .arg(looked.constFirst(), own.reason));
+    }
     if (contents.truncated || parsed.overflow) {
         platform_.messages.show(
             MessageBox::Icon::Information,
@@ -159,9 +171,11 @@ void Game::cmdNewGame_Click()
 
 int Game::drawIndex(int count)
 {
+    // Callers draw only from a list with a playable entry; the clamp stays defined regardless.
+    Q_ASSERT(count >= 1);
     const double r = platform_.random.next();
     const int index = int(std::floor(r * count)) + 1;
-    return std::clamp(index, 1, count);
+    return std::clamp(index, 1, std::max(count, 1));
 }
 
 QString Game::PickSecretWord()
