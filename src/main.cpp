@@ -93,7 +93,7 @@ int main(int argc, char **argv)
     gibbetry::QtSettingsStore store(gibbetry::QtSettingsStore::userFilePath());
     gibbetry::PosixFileReader files;
     gibbetry::TimeSeededRandom random;
-    gibbetry::QtMessageBox messages;
+    gibbetry::QtMessageBox messages; // its parent, the window, is set once the window exists
     gibbetry::QtBusyPointer busy;
     gibbetry::SystemClock clock;
     gibbetry::Options options(store, messages);
@@ -101,9 +101,10 @@ int main(int argc, char **argv)
 
     gibbetry::MainWindow window(game, options);
     messages.setParent(&window);
-    // The window is mapped at once; its load (options, status line, word list) is the event
-    // loop's first job, done before the first paint and before any click can arrive, so that
-    // even the largest list does not hold back the window's appearance.
+    // The window is shown at once and its load (options, status line, word list) is queued for
+    // the event loop's first turn, so that even the largest list does not hold back the window.
+    // Nothing orders that load before the first paint: the board may first be drawn as it opens,
+    // and a tile clicked before the load finds the game over, as between games.
     window.showCentred();
     QTimer::singleShot(0, &window, [&game] { game.Form_Load(); });
     return app.exec();

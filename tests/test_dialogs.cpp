@@ -177,6 +177,81 @@ private slots:
         QCOMPARE(desk.game.state().secretWord, "ogden");
     }
 
+    void ctrlClickNeverEmptiesTheWordSource()
+    {
+        Desktop desk;
+        desk.withOptions([](OptionsDialog &d) {
+            QListWidget *list = d.lstWordSource();
+            const QRect selected = list->visualItemRect(list->item(1));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              selected.center());
+            const QList<QListWidgetItem *> shown = list->selectedItems();
+            QTest::mouseClick(d.cmdDone(), Qt::LeftButton);
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(list->row(shown[0]), 1);
+        });
+        QVERIFY(desk.stored().contains("lstWordSource=1\n"));
+    }
+
+    void eachLoadReadsWhatAnotherGameSaved()
+    {
+        Desktop desk;
+        desk.withOptions([](OptionsDialog &d) { d.close(); }); // a close-box close
+        QtSettingsStore other(desk.store.filePath()); // a second game, saving meanwhile
+        other.write("Settings", "optGuessGUI", "False");
+        other.write("Settings", "optGuessManual", "True");
+        QVERIFY(!other.commit());
+        bool manual = false;
+        desk.withOptions([&](OptionsDialog &d) {
+            manual = d.optGuessManual()->isChecked();
+            d.close();
+        });
+        QVERIFY(manual);
+    }
+
+    void doneWithoutChangesRewritesTheStatusLine()
+    {
+        Desktop desk;
+        for (int field : {2, 3, 4})
+            desk.game.setStatusCaption(field, "stale");
+        desk.withOptions([](OptionsDialog &d) { QTest::mouseClick(d.cmdDone(), Qt::LeftButton); });
+        QCOMPARE(desk.status(2), "Ogden's Basic English Words - 850 words");
+        QCOMPARE(desk.status(3), "No restriction on word length");
+        QCOMPARE(desk.status(4), "Hint is OFF");
+    }
+
+    void theAboutBoxOpensAgain()
+    {
+        Desktop desk;
+        for (int time = 0; time < 2; ++time) {
+            bool shown = false;
+            QTimer::singleShot(0, [&] {
+                auto *about = qobject_cast<AboutBox *>(QApplication::activeModalWidget());
+                QVERIFY(about);
+                shown = about->isVisible() && about->lblTitle()->text() == "Gibbetry";
+                about->close();
+            });
+            desk.window.aboutAction()->trigger();
+            QVERIFY(shown);
+        }
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void closingTheWindowEndsTheProgram()
+    {
+        Desktop desk;
+        desk.options.live(desk.game); // loaded
+        QTimer::singleShot(0, &desk.window, &QWidget::close);
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        bool hung = false;
+        connect(&watchdog, &QTimer::timeout, [&] { hung = true; QApplication::quit(); });
+        watchdog.start(5000);
+        QApplication::exec(); // returns once the last window has closed
+        QVERIFY(!hung);
+        QVERIFY(!desk.options.isLoaded()); // the options dialog was unloaded with it
+    }
+
     void optionsTabOrder()
     {
         Desktop desk;

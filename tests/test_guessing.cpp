@@ -18,7 +18,8 @@ QList<int> range(int first, int last)
     return out;
 }
 
-// Every element's state, to show that a click changed nothing.
+// Every element's state but the clock's (status1), to show that a click or a tick changed
+// nothing else.
 QList<std::tuple<QString, bool, Rgb>> snapshot(const Board &board)
 {
     QList<std::tuple<QString, bool, Rgb>> out;
@@ -31,7 +32,10 @@ QList<std::tuple<QString, bool, Rgb>> snapshot(const Board &board)
     add(Element::draw, 1, 19);
     add(Element::lblGameOver, 0, 0);
     add(Element::shapeGuess, 0, 0);
+    add(Element::lblG, 1, 3);
     add(Element::lblGG, 1, 3);
+    add(Element::status, 2, 4);
+    add(Element::lblHint, 0, 0);
     return out;
 }
 
@@ -263,10 +267,23 @@ private slots:
         QCOMPARE(mediumTimeText(time, QLocale(locale)), text);
     }
 
+    void errorsMadeAreReadBackFromTheAllowedCounter()
+    {
+        GameRig rig("cat\r\n");
+        rig.start(5);
+        rig.guess('B');
+        // The option changes under a game in play; the counter shown still rules it.
+        rig.opt().setComGuessIndex(7);
+        rig.guess('D');
+        QCOMPARE(rig.board().caption({Element::lblGG, 1}), "5");
+        QCOMPARE(rig.board().caption({Element::lblGG, 2}), "2");
+        QCOMPARE(rig.board().caption({Element::lblGG, 3}), "3");
+    }
+
     void theTickWritesOnlyTheClock()
     {
         GameRig rig("cat\r\n");
-        rig.start();
+        rig.start(5); // manual mode: the counters are shown too
         rig.guess("BC");
         const auto before = snapshot(rig.board());
         QCOMPARE(rig.board().caption({Element::status, 1}), "");

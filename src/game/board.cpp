@@ -1,5 +1,7 @@
 #include "game/board.h"
 
+#include <utility>
+
 namespace gibbetry {
 
 Board::Board()
@@ -21,8 +23,30 @@ Board::Board()
     }
 }
 
+namespace {
+
+// The indexes each element takes: an index outside them is a caller's fault.
+std::pair<int, int> indexRange(Element element)
+{
+    switch (element) {
+    case Element::lblLetters: return {0, Board::letterCount - 1};
+    case Element::lblWord: return {0, Board::slotCount - 1};
+    case Element::draw: return {1, Board::figurePartCount};
+    case Element::lblG:
+    case Element::lblGG: return {1, 3};
+    case Element::status: return {1, 4};
+    case Element::lblGameOver:
+    case Element::shapeGuess:
+    case Element::lblHint: break;
+    }
+    return {0, 0};
+}
+
+} // namespace
+
 int Board::slot(ElementId id)
 {
+    Q_ASSERT(id.index >= indexRange(id.element).first && id.index <= indexRange(id.element).second);
     switch (id.element) {
     case Element::lblLetters: return id.index;
     case Element::lblWord: return letterCount + id.index;

@@ -21,6 +21,7 @@ bool isPlayable(QStringView word)
 
 QStringView WordList::entry(int number) const
 {
+    Q_ASSERT(number >= 1 && number <= count());
     const Span &span = spans_[number - 1];
     return QStringView(text_).mid(span.begin, span.length);
 }

@@ -22,8 +22,13 @@ public:
 
     int count() const { return static_cast<int>(spans_.size()); }
     bool isEmpty() const { return spans_.empty(); }
+    // number: 1 to count().
     QStringView entry(int number) const;
-    bool isPlayableEntry(int number) const { return spans_[number - 1].playable; }
+    bool isPlayableEntry(int number) const
+    {
+        Q_ASSERT(number >= 1 && number <= count());
+        return spans_[number - 1].playable;
+    }
     // Whether some entry can be played within a length limit (wordSlotCount: no limit).
     bool hasPlayableWithin(int maxLength) const
     {

@@ -2,7 +2,8 @@
 
 namespace gibbetry {
 
-// The window's mouse pointer: busy while the game reads a list or picks a word.
+// The mouse pointer, over every window of the program: busy while the game reads a list or
+// picks a word. Calls nest; each setBusy(true) is undone by one setBusy(false).
 class BusyPointer {
 public:
     virtual ~BusyPointer() = default;

@@ -115,6 +115,12 @@ void OptionsDialog::connectHandlers()
             [live](int row) { live().setWordSourceIndex(row); });
     connect(lstWordSource_, &QListWidget::itemClicked, this,
             [live](QListWidgetItem *) { live().lstWordSource_Click(); });
+    // A single-selection list always shows one entry selected: Ctrl+click on the selected entry
+    // would clear it while the option keeps its value.
+    connect(lstWordSource_, &QListWidget::itemSelectionChanged, this, [this, live] {
+        if (lstWordSource_->selectedItems().isEmpty())
+            lstWordSource_->item(live().wordSourceIndex())->setSelected(true);
+    });
     connect(cmdDone_, &QPushButton::clicked, this, &OptionsDialog::cmdDone_Click);
 }
 
