@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/options.h"
 #include "platform/busy_pointer.h"
 #include "platform/clock.h"
 #include "platform/file_reader.h"
@@ -52,6 +53,15 @@ public:
                 out << entry.section('=', 1);
         return out;
     }
+};
+
+// A main window that shows nothing and whose list always loads.
+class NullOptionsHost final : public OptionsHost {
+public:
+    void setStatusCaption(int, const QString &) override {}
+    bool ReadWordSource() override { return true; }
+    void cmdNewGame_Click() override {}
+    int loadedWordSource() const override { return 1; }
 };
 
 // Hands out the numbers it was given, in order, then repeats the last one.

@@ -68,14 +68,6 @@ bool makeNode(const QString &kind, const QString &path)
     return false;
 }
 
-class NullOptionsHost final : public OptionsHost {
-public:
-    void setStatusCaption(int, const QString &) override {}
-    bool ReadWordSource() override { return true; }
-    void cmdNewGame_Click() override {}
-    int loadedWordSource() const override { return 1; }
-};
-
 unsigned modeOf(const QString &path)
 {
     struct stat info {};

@@ -21,14 +21,6 @@ void require(bool condition, const char *what)
     }
 }
 
-class Host final : public OptionsHost {
-public:
-    void setStatusCaption(int, const QString &) override {}
-    bool ReadWordSource() override { return true; }
-    void cmdNewGame_Click() override {}
-    int loadedWordSource() const override { return 1; }
-};
-
 void checkRanges(const OptionsControls &c)
 {
     require(c.optGuessGUI() != c.optGuessManual(), "exactly one option button");
@@ -54,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (int i = 0; i < Options::keys().size() && i < texts.size(); ++i)
         store.values[Options::section + '/' + Options::keys()[i]] = QString::fromUtf8(texts[i]);
 
-    Host host;
+    NullOptionsHost host;
     RecordingMessages messages;
     Options options(store, messages);
     options.Form_Load(host);
