@@ -80,6 +80,18 @@ private slots:
         QCOMPARE(rig.game.wordList().entry(1).toString(), "mine");
     }
 
+    void aShorterSecondListReplacesTheWholeFirst()
+    {
+        Rig rig;
+        rig.files.put("/data/Ogden's Basic English Words.txt", "one\r\ntwo\r\nthree\r\n");
+        rig.files.put("/data/SmarterKid 1.txt", "kid\r\n");
+        rig.game.Form_Load();
+        rig.opt().setWordSourceIndex(2);
+        QVERIFY(rig.game.ReadWordSource());
+        QCOMPARE(rig.game.wordList().count(), 1);
+        QCOMPARE(rig.game.wordList().entry(1).toString(), "kid");
+    }
+
     void failedReadsKeepThePreviousList_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // empty: no such file
