@@ -50,10 +50,13 @@ bench: build
 	cmake --build $(BUILD_DIR) --target gibbetry-bench
 	./$(BUILD_DIR)/bench/gibbetry-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-# A Debian package in build/, named after the version CMake defines.
-package: build
+# The Debian package, build/gibbetry_<version>_amd64.deb, built afresh by debian/rules in
+# build-deb/.
+package:
 	@sh tools/install-deps.sh package
-	cd $(BUILD_DIR) && cpack
+	debian/rules clean
+	$(if $(filter 0,$(shell id -u)),,fakeroot) debian/rules binary DEB_OUT=$(CURDIR)/$(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(CHECK_DIR) $(FUZZ_DIR)
+	debian/rules clean

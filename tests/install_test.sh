@@ -24,6 +24,7 @@ for list in "Australian English Dictionary" "Ogden's Basic English Words" "Smart
     "SmarterKid 2" "SmarterKid 3" "SmarterKid 4" "SmarterKid 5"; do
     check "word list $list" test -s "$stage/share/gibbetry/words/$list.txt"
 done
+check "manual page" test -s "$stage/share/man/man6/gibbetry.6"
 check "SCOWL notice" test -s "$stage/share/gibbetry/words/SCOWL-COPYRIGHT"
 for size in 16 32 48 64 128 256; do
     check "icon $size" test -s "$stage/share/icons/hicolor/${size}x$size/apps/org.example.gibbetry.Gibbetry.png"

@@ -5,9 +5,10 @@
 set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
-fonts-liberation2 fonts-comic-neue desktop-file-utils appstream weston qt6-wayland"
+fonts-liberation2 fonts-comic-neue desktop-file-utils appstream weston qt6-wayland \
+debhelper fakeroot lintian"
 case "${1:-}" in
-package) PACKAGES="$PACKAGES dpkg-dev file" ;;
+package) PACKAGES="$PACKAGES dpkg-dev" ;;
 bench) PACKAGES="$PACKAGES libbenchmark-dev" ;;
 fuzz) PACKAGES="$PACKAGES clang libclang-rt-14-dev" ;;
 startup) PACKAGES="$PACKAGES xvfb xauth x11-utils time bc procps" ;;

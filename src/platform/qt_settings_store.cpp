@@ -10,6 +10,8 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -31,6 +33,14 @@ QString accountHome()
     if (const passwd *account = ::getpwuid(::getuid()); account && account->pw_dir)
         return QFile::decodeName(account->pw_dir);
     return QStringLiteral("/");
+}
+
+// Where a path leads through its symbolic links; empty when it leads nowhere that exists.
+QString resolved(const QString &path)
+{
+    char target[PATH_MAX];
+    return ::realpath(QFile::encodeName(path).constData(), target) ? QFile::decodeName(target)
+                                                                     : QString();
 }
 
 } // namespace
@@ -85,7 +95,7 @@ QString QtSettingsStore::moveAside(const QString &file)
 {
     // Through symbolic links, the file itself moves: the link stays, and the next save writes
     // where it points. The name never replaces an earlier copy.
-    const QString target = QFileInfo(file).canonicalFilePath();
+    const QString target = resolved(file);
     if (target.isEmpty())
         return {};
     const QString stem = target + QStringLiteral(".damaged-") +
@@ -123,7 +133,7 @@ std::optional<QString> QtSettingsStore::refusal() const
     if (::stat(QFile::encodeName(filePath_).constData(), &info) == 0) {
         if (S_ISREG(info.st_mode))
             return std::nullopt;
-        const QString target = QFileInfo(filePath_).canonicalFilePath();
+        const QString target = resolved(filePath_);
         return QStringLiteral("%1 is %2, not a settings file, so nothing was written to it.")
             .arg(target.isEmpty() || target == QFileInfo(filePath_).absoluteFilePath()
                      ? native(filePath_)
