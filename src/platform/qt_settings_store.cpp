@@ -77,9 +77,12 @@ std::optional<QString> QtSettingsStore::load()
         return std::nullopt;
 
     const QString aside = moveAside(filePath_);
-    const QString what = QStringLiteral("The settings file %1 could not be read as Gibbetry's "
-                                        "settings.")
-                             .arg(native(filePath_));
+    const QString what =
+        (contents.truncated ? QStringLiteral("The settings file %1 is larger than 64 KiB, far "
+                                             "more than Gibbetry's settings take.")
+                            : QStringLiteral("The settings file %1 could not be read as "
+                                             "Gibbetry's settings."))
+            .arg(native(filePath_));
     if (aside.isEmpty()) {
         damagedInPlace_ = filePath_;
         return what + QStringLiteral(" It could not be moved aside, so it is left as it is and "
