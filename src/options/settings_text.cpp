@@ -9,6 +9,11 @@ bool isHeader(const QByteArray &trimmed)
     return trimmed.size() >= 2 && trimmed.startsWith('[') && trimmed.endsWith(']');
 }
 
+bool isCommentOrBlank(const QByteArray &trimmed)
+{
+    return trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#');
+}
+
 } // namespace
 
 SettingsText SettingsText::parse(const QByteArray &bytes)
@@ -27,18 +32,17 @@ SettingsText SettingsText::parse(const QByteArray &bytes)
             line.chop(1);
         const QByteArray trimmed = line.trimmed();
         const qsizetype equals = trimmed.indexOf('=');
-        if (line.contains('\0') || (equals <= 0 && !trimmed.isEmpty() && !trimmed.startsWith(';') &&
-                                    !trimmed.startsWith('#') && !isHeader(trimmed))) {
+        if (line.contains('\0')) {
             text.damaged_ = true;
-            continue;
-        }
-        if (isHeader(trimmed)) {
+        } else if (isCommentOrBlank(trimmed)) {
+            text.lines_.append({line, section, {}});
+        } else if (isHeader(trimmed)) {
             section = trimmed.mid(1, trimmed.size() - 2).trimmed();
             text.lines_.append({line, section, {}});
-        } else if (equals > 0 && !trimmed.startsWith(';') && !trimmed.startsWith('#')) {
+        } else if (equals > 0) {
             text.lines_.append({line, section, trimmed.left(equals).trimmed()});
         } else {
-            text.lines_.append({line, section, {}});
+            text.damaged_ = true;
         }
     }
     return text;

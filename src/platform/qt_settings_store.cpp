@@ -71,10 +71,11 @@ std::optional<QString> QtSettingsStore::load()
     if (contents.status != FileContents::Status::Ok)
         return std::nullopt;
     // Larger than any file the game writes: not parsed, all defaults.
-    if (!contents.truncated)
+    if (!contents.truncated) {
         text_ = SettingsText::parse(contents.bytes);
-    if (!contents.truncated && !text_.damaged())
-        return std::nullopt;
+        if (!text_.damaged())
+            return std::nullopt;
+    }
 
     const QString aside = moveAside(filePath_);
     const QString what =
