@@ -40,6 +40,8 @@ const VERDICTS = join(HERE, 'verdicts.tsv');
 const args = process.argv.slice(2);
 const CHECK_ONLY = args.includes('--check');
 const POOL_DIR = args.includes('--pool') ? args[args.indexOf('--pool') + 1] : null;
+// --report FILE: the table and every removed word, as JSON, for the notes
+const REPORT = args.includes('--report') ? args[args.indexOf('--report') + 1] : null;
 const MIN_LENGTH = 3;
 // An inflected form counts as written when SUBTLEX-US holds it at least twice: one count in 51
 // million words of subtitles ("insaner", "voodooed") is noise.
@@ -226,8 +228,12 @@ function baseOf(word) {
 const attested = (word) => !baseOf(word) || spokenCount(word) >= ATTESTED_COUNT;
 function junkForm(word) {
   if (word.length < MIN_LENGTH) return 'length';
-  const base = baseOf(word);
-  if (base && CLOSED.has(base)) return 'closed-class plural';
+  if (baseOf(word)) {
+    // "whys" and "shes" come only from closed-class words; "notes" and "ones" also from nouns
+    const from = bases(word).filter((b) => b !== word && b.length >= 2
+      && (isLemma(b) || FAMILIAR_EXACT.has(b)) && (b.length >= 3 || CLOSED.has(b)));
+    if (from.length && from.every((b) => CLOSED.has(b))) return 'closed-class plural';
+  }
   if (LETTER_NAMES.has(word) && !isLemma(word)) return 'letter plural';
   if (!attested(word)) return 'attestation';
   return null;
@@ -327,12 +333,28 @@ function screen(word) {
   screenCache.set(word, out);
   return out;
 }
-// Usage marks that keep a word out of every list, the Australian one too.
+// Why WordNet keeps a word out of every list, the Australian one too: half its senses are sexual
+// or obscene (phallus, raunchy), or more than half are ethnic slurs or disparaging. One such
+// sense among ordinary ones (boy, queen, tool, fairy) does not count.
+const ADULT_SYNSETS = new Set(('n:00845523 n:00855674 n:05514081 n:05526384 '
+  + 'n:05521111 v:01428871 n:10485440 n:10419047 n:00062133 n:07487695').split(' '));
+const ADULT_GLOSS = /\b(lewd\w*|obscen\w*|erotic\w*|porn\w*|salacious\w*|lascivious\w*|smut\w*|indecen\w*|lust(ful|y)?|libidinous|moral looseness|sexually (arousing|explicit|suggestive|provocative|exciting)|sexual (intercourse|desire|arousal|excitement|activity))\b/i;
 function adultUsage(word) {
-  for (const key of sensesOf(word)) {
-    for (const u of WN.synsets.get(key).usage) if (ADULT_USAGES.has(WN.name(u))) return WN.name(u);
+  const senses = sensesOf(word).filter((k) => WN.senses.get(word)?.includes(k) ?? true);
+  const marks = [];
+  for (const key of senses) {
+    const s = WN.synsets.get(key);
+    const usage = s.usage.map((u) => WN.name(u)).find((u) => ADULT_USAGES.has(u));
+    if (usage) marks.push(usage);
+    else if ([key, ...WN.ancestorsOf(key)].some((a) => ADULT_SYNSETS.has(a))
+      || ADULT_GLOSS.test(s.gloss.replace(/"[^"]*"/g, ''))) { // the definition, not its examples
+      marks.push('sexual');
+    }
   }
-  return null;
+  // sexual and obscene marks count at half the senses, slurs at more than half (fairy, taco)
+  const lewd = marks.filter((m) => m === 'sexual' || m === 'obscenity').length;
+  if (lewd && lewd * 2 >= senses.length) return marks.find((m) => m === 'sexual' || m === 'obscenity');
+  return marks.length * 2 > senses.length ? marks[0] : null;
 }
 
 // ---- verdicts read by hand ----------------------------------------------------------------
@@ -401,12 +423,18 @@ function kidScreen(word) {
 // Builds the five kid lists; with `pool`, the candidates that still need a reading instead.
 function buildKids(words, pool) {
   const taken = new Set();
+  const counted = new Set();
   const lists = [];
   const candidates = [];
   for (const spec of KID_LISTS) {
     const chosen = [];
     const removed = {};
-    const drop = (why, w) => (removed[why] ??= []).push(w);
+    // each word is counted once, by the first level and screen that kept it out
+    const drop = (why, w) => {
+      if (counted.has(w)) return;
+      counted.add(w);
+      (removed[why] ??= []).push(w);
+    };
     const want = spec.size;
     const wantPool = Math.round(spec.size * POOL_MARGIN);
     let scanned = 0;
@@ -418,7 +446,7 @@ function buildKids(words, pool) {
       if (aus ? aus > spec.level : !(LEVEL_OF.get(word) <= spec.scowl)) continue;
       if (!aus && !spec.eligible(word) && !readInFor(word, spec.level)) continue;
       const why = kidScreen(word);
-      if (why) { drop(why, word); continue; }
+      if (why) { drop(why, word); taken.add(word); continue; }
       if (pool) {
         if (VERDICT.has(word)) continue;
         const flags = screen(word);
@@ -457,7 +485,7 @@ function buildAustralian(words) {
     if (w.length > 23) return drop('length', w);
     if (junkForm(w)) return drop('attestation', w);
     if (denied(w, false)) return drop('denylists', w);
-    if (adultUsage(w)) return drop('meaning', w);
+    if (adultUsage(w) && !ALLOW_AU.has(w)) return drop('meaning', w);
     if (readOut(w) && ['slur', 'crude', 'insult'].includes(VERDICT.get(w).reason)) return drop('read out', w);
     return true;
   };
@@ -494,7 +522,7 @@ function verify(list) {
       if (!list.readAll && screen(word).length && !readInFor(word, list.level)) {
         problems.push(`${word}: flagged ${screen(word).join(' ')} and not read in`);
       }
-    } else if (adultUsage(word)) {
+    } else if (adultUsage(word) && !ALLOW_AU.has(word)) {
       problems.push(`${word}: WordNet usage ${adultUsage(word)}`);
     }
   }
@@ -563,7 +591,8 @@ function main() {
   const words = [...new Set([...LEVEL_OF.keys(), ...AUSTRALIAN_LEVEL.keys()])].sort(byRank);
   if (args.includes('--explain')) {
     for (const w of args.slice(args.indexOf('--explain') + 1)) {
-      console.log(w, LEVEL_OF.get(w), rank(w), kidScreen(w), denied(w, true), screen(w).join(','), baseOf(w), twinsOf(w).join('/'));
+      console.log(w, LEVEL_OF.get(w), rank(w), kidScreen(w), denied(w, true), screen(w).join(','),
+        baseOf(w), twinsOf(w).join('/'), adultUsage(w));
     }
     return;
   }
@@ -588,30 +617,35 @@ function main() {
   }
   const rows = lists.map(report);
   console.table(rows);
-  let failed = false;
+  const failed = new Set();
   for (const list of lists) {
     const problems = verify(list);
     if (problems.length) {
-      failed = true;
-      console.error(`${list.file}: not written, ${problems.length} problems:`);
+      failed.add(list);
+      console.error(`${list.file}: ${CHECK_ONLY ? 'breaks a rule' : 'not written'}, ${problems.length} problems:`);
       for (const p of problems.slice(0, 30)) console.error(`  ${p}`);
     }
   }
+  // Each level draws on rarer words than the one before.
   for (let i = 2; i < rows.length; ++i) {
-    if (rows[i]['median rank'] < rows[i - 1]['median rank']) {
-      failed = true;
-      console.error(`${rows[i].list}: commoner words than the level before`);
+    if (!(rows[i]['median rank'] > rows[i - 1]['median rank'])) {
+      failed.add(lists[i]);
+      console.error(`${rows[i].list}: not written, no rarer than the level before`);
     }
   }
-  if (failed) process.exit(1);
-  if (CHECK_ONLY) return;
-  for (const list of lists) {
-    const sorted = [...list.words].sort();
-    writeFileSync(join(OUT, list.file), sorted.map((w) => `${w}\r\n`).join(''), 'ascii');
+  if (!CHECK_ONLY) {
+    for (const list of lists) {
+      if (failed.has(list)) continue;
+      const sorted = [...list.words].sort();
+      writeFileSync(join(OUT, list.file), sorted.map((w) => `${w}\r\n`).join(''), 'ascii');
+      console.log(`wrote ${list.file}`);
+    }
   }
-  writeFileSync(join(HERE, 'removed.json'), JSON.stringify(Object.fromEntries(
-    lists.map((l) => [l.file.replace(/\.txt$/, ''), l.removed ?? {}]))));
-  console.log(`wrote ${lists.length} lists to ${OUT}`);
+  if (REPORT) {
+    writeFileSync(REPORT, JSON.stringify({ rows, removed: Object.fromEntries(
+      lists.map((l) => [l.file.replace(/\.txt$/, ''), l.removed ?? {}])) }));
+  }
+  if (failed.size) process.exit(1);
 }
 
 main();
