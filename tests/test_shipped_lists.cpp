@@ -1,5 +1,5 @@
-// The word lists as they ship: sizes against their labels, file format, and the denylists the
-// generator applied (so a hand edit of a list cannot bring a filtered word back).
+// The word lists as they ship: sizes against their labels, file format, and the denylists and
+// hand verdicts the generator applied (so a hand edit of a list cannot bring a word back).
 #include <QFile>
 #include <QSet>
 #include <QTest>
@@ -57,19 +57,21 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("labelSize");
         QTest::addColumn<bool>("lowerCaseOnly");
-        QTest::newRow("Australian") << "Australian English Dictionary.txt" << 45000 << true;
-        QTest::newRow("Ogden") << "Ogden's Basic English Words.txt" << 850 << false;
-        QTest::newRow("SmarterKid 1") << "SmarterKid 1.txt" << 5000 << true;
-        QTest::newRow("SmarterKid 2") << "SmarterKid 2.txt" << 3000 << true;
-        QTest::newRow("SmarterKid 3") << "SmarterKid 3.txt" << 8000 << true;
-        QTest::newRow("SmarterKid 4") << "SmarterKid 4.txt" << 4000 << true;
-        QTest::newRow("SmarterKid 5") << "SmarterKid 5.txt" << 34000 << true;
+        QTest::addColumn<int>("minLength");
+        QTest::newRow("Australian") << "Australian English Dictionary.txt" << 45000 << true << 3;
+        QTest::newRow("Ogden") << "Ogden's Basic English Words.txt" << 850 << false << 1;
+        QTest::newRow("SmarterKid 1") << "SmarterKid 1.txt" << 5000 << true << 3;
+        QTest::newRow("SmarterKid 2") << "SmarterKid 2.txt" << 3000 << true << 3;
+        QTest::newRow("SmarterKid 3") << "SmarterKid 3.txt" << 8000 << true << 3;
+        QTest::newRow("SmarterKid 4") << "SmarterKid 4.txt" << 4000 << true << 3;
+        QTest::newRow("SmarterKid 5") << "SmarterKid 5.txt" << 34000 << true << 3;
     }
     void format()
     {
         QFETCH(QString, file);
         QFETCH(int, labelSize);
         QFETCH(bool, lowerCaseOnly);
+        QFETCH(int, minLength);
         const QByteArray bytes = readAll(kWords + file);
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
@@ -77,7 +79,7 @@ private slots:
         QSet<QByteArray> seen;
         for (QByteArray entry : bytes.chopped(2).split('\n')) {
             entry.chop(entry.endsWith('\r') ? 1 : 0);
-            QVERIFY2(entry.size() >= 1 && entry.size() <= 23, entry.constData());
+            QVERIFY2(entry.size() >= minLength && entry.size() <= 23, entry.constData());
             for (char c : entry)
                 QVERIFY2((c >= 'a' && c <= 'z') || (!lowerCaseOnly && c >= 'A' && c <= 'Z'),
                          entry.constData());
@@ -92,8 +94,8 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("denylists");
-        const QStringList all{"denylist-all.txt"};
-        const QStringList kids{"denylist-all.txt", "denylist-kids.txt"};
+        const QStringList all{"denylist-all.txt", "denylist-dated.txt"};
+        const QStringList kids{"denylist-all.txt", "denylist-dated.txt", "denylist-kids.txt"};
         QTest::newRow("Australian") << "Australian English Dictionary.txt" << all;
         for (int level = 1; level <= 5; ++level)
             QTest::addRow("SmarterKid %d", level) << QString("SmarterKid %1.txt").arg(level) << kids;
@@ -114,6 +116,27 @@ private slots:
         }
     }
 
+    // A word read by hand and kept out of the SmarterKid lists stays out, inflections aside.
+    void noKeptOutWord_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (int level = 1; level <= 5; ++level)
+            QTest::addRow("SmarterKid %d", level) << QString("SmarterKid %1.txt").arg(level);
+    }
+    void noKeptOutWord()
+    {
+        QFETCH(QString, file);
+        QSet<QByteArray> keptOut;
+        for (const QByteArray &line : readAll(kFilters + "verdicts.tsv").split('\n')) {
+            const QList<QByteArray> fields = line.split('\t');
+            if (fields.size() == 4 && fields[2] == "out")
+                keptOut.insert(fields[0]);
+        }
+        QVERIFY(keptOut.size() > 500);
+        for (const QByteArray &entry : readAll(kWords + file).split('\n'))
+            QVERIFY2(!keptOut.contains(entry.trimmed()), entry.constData());
+    }
+
     void australianSpellings_data()
     {
         QTest::addColumn<QByteArray>("ours");
@@ -123,6 +146,7 @@ private slots:
         QTest::newRow("centre") << QByteArray("centre") << QByteArray("center");
         QTest::newRow("travelled") << QByteArray("travelled") << QByteArray("traveled");
         QTest::newRow("behaviour") << QByteArray("behaviour") << QByteArray("behavior");
+        QTest::newRow("grey") << QByteArray("grey") << QByteArray("gray");
     }
     void australianSpellings()
     {

@@ -3,7 +3,9 @@
 //
 // A developer tool, run by hand: `apt-get install scowl wordnet-base`, `npm ci` in this folder,
 // then `node make-word-lists.mjs`. `--check` verifies the shipped lists without writing;
-// `--pool DIR` writes the words still to be read by hand as chunk files in DIR.
+// `--pool DIR` writes the words still to be read by hand as chunk files in DIR (merge the
+// readers' verdicts with merge-verdicts.mjs); `--report FILE` saves the table and the removed
+// words for list-report.mjs; `--explain WORD...` shows how the screens see some words.
 // The game, its build and its tests never need any of these inputs.
 //
 // Words: SCOWL's english-words plus australian-words (Australian and British spellings; the
@@ -12,12 +14,12 @@
 // package.json and from WordNet 3.0; none of their data ships.
 //
 // The five SmarterKid lists are chosen in, not filtered out: an entry of SmarterKid 1 to 3 is a
-// word read by hand and let in at that level (verdicts.tsv), or one read as "later" a level
-// below. SmarterKid 4 and 5 also take unread words, but only words WordNet knows whose senses
-// pass the meaning screen (wordnet.mjs); a word the screen flags enters only when read in.
-// A word read "out" is in no SmarterKid list. Every list drops the words of the denylists and
-// inflections nobody writes. Before writing, every list is checked again; a list that breaks a
-// rule is never written and the run fails.
+// word read by hand and let in at that level or below (verdicts.tsv), or one read as "later" a
+// level below. SmarterKid 4 and 5 also take unread words, but only words WordNet knows whose
+// senses pass the meaning screen; a word the screen flags enters only when read in. A word read
+// "out" is in no SmarterKid list. Every list drops the words of the denylists and inflections
+// nobody writes. Before writing, every list is checked again; a list that breaks a rule is not
+// written and the run fails.
 
 import { readFileSync, writeFileSync, existsSync, mkdirSync, readdirSync } from 'node:fs';
 import { createHash } from 'node:crypto';
@@ -410,6 +412,8 @@ const AUSTRALIAN = { file: 'Australian English Dictionary.txt', size: 45000, kid
 // replaced by words already read.
 const POOL_MARGIN = 1.12;
 const POOL_FLAGGED_MAX = 5200;
+// A list read short is filled up to this share of its label.
+const FILL_SHARE = 0.87;
 
 // Why a word can never be in a kid list, before any reading: the first screen that removes it.
 function kidScreen(word) {
@@ -461,7 +465,8 @@ function buildKids(words, pool) {
         }
         continue;
       }
-      if (readOut(word)) { drop('read out', word); taken.add(word); continue; }
+      // read out: counted under the meaning screen when it had flagged the word
+      if (readOut(word)) { drop(screen(word).length ? 'meaning' : 'read out', word); taken.add(word); continue; }
       if (spec.readAll) {
         if (!readInFor(word, spec.level)) { drop(VERDICT.has(word) ? 'read later' : 'unread', word); continue; }
       } else if (screen(word).length && !readInFor(word, spec.level)) {
@@ -471,8 +476,20 @@ function buildKids(words, pool) {
       chosen.push(word);
       taken.add(word);
     }
-    if (pool) console.log(`level ${spec.level}: scanned ${scanned || chosen.length}, last ${chosen.at(-1)}`);
-    lists.push({ ...spec, kids: true, words: chosen, removed });
+    // A level whose readers sent too many words up is filled, commonest first, with words read
+    // in one level higher: never with unread words.
+    const filled = [];
+    if (!pool && spec.readAll && chosen.length < spec.size * FILL_SHARE) {
+      for (const word of words) {
+        if (chosen.length >= spec.size * FILL_SHARE) break;
+        const v = VERDICT.get(word);
+        if (taken.has(word) || !v || v.verdict !== 'in' || v.level !== spec.level + 1) continue;
+        chosen.push(word);
+        filled.push(word);
+        taken.add(word);
+      }
+    }
+    lists.push({ ...spec, kids: true, words: chosen, removed, filled });
   }
   return { lists, candidates };
 }
@@ -486,7 +503,6 @@ function buildAustralian(words) {
     if (junkForm(w)) return drop('attestation', w);
     if (denied(w, false)) return drop('denylists', w);
     if (adultUsage(w) && !ALLOW_AU.has(w)) return drop('meaning', w);
-    if (readOut(w) && ['slur', 'crude', 'insult'].includes(VERDICT.get(w).reason)) return drop('read out', w);
     return true;
   };
   const reviewed = [...AUSTRALIAN_LEVEL.keys()].filter(clean);
@@ -518,7 +534,9 @@ function verify(list) {
     if (AMERICAN_ONLY.has(word) && !LEVEL_OF.has(word)) problems.push(`${word}: American spelling`);
     if (list.kids) {
       if (readOut(word)) problems.push(`${word}: read out (${VERDICT.get(word).reason})`);
-      if (list.readAll && !readInFor(word, list.level)) problems.push(`${word}: not read in`);
+      // a level read short is filled with words read in one level higher
+      const filler = VERDICT.get(word)?.verdict === 'in' && VERDICT.get(word).level === list.level + 1;
+      if (list.readAll && !readInFor(word, list.level) && !filler) problems.push(`${word}: not read in`);
       if (!list.readAll && screen(word).length && !readInFor(word, list.level)) {
         problems.push(`${word}: flagged ${screen(word).join(' ')} and not read in`);
       }
@@ -547,6 +565,7 @@ function report(list) {
     'unknown': removed('unknown'),
     'read out': removed('read out'),
     'unread': removed('unread'),
+    'filled': list.filled?.length ?? 0,
     'read by hand': percent(count((w) => VERDICT.has(w))),
     'Dale-Chall': percent(count(isDaleChall)),
     'median rank': median(list.words.map(rank)),
@@ -593,14 +612,6 @@ function main() {
     for (const w of args.slice(args.indexOf('--explain') + 1)) {
       console.log(w, LEVEL_OF.get(w), rank(w), kidScreen(w), denied(w, true), screen(w).join(','),
         baseOf(w), twinsOf(w).join('/'), adultUsage(w));
-    }
-    return;
-  }
-  if (args.includes('--diag')) {
-    for (const max of [35, 40, 50, 55, 60, 70]) {
-      const c = {};
-      for (const w of words) if (LEVEL_OF.get(w) <= max) { const k = kidScreen(w) ?? 'ok'; c[k] = (c[k] ?? 0) + 1; }
-      console.log(max, JSON.stringify(c));
     }
     return;
   }
