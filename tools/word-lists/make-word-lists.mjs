@@ -293,7 +293,8 @@ const AVOIDED = [
   ['violence', 'n:00965404 n:00421437 v:00071178'],
   ['death', 'n:07355491 n:01050627 n:07451687 n:07451463 n:05218119 n:15143477'],
   ['insult', 'n:10599354 n:10276764'],
-  ['clinical', 'n:14083790 n:14070360 n:14061805 n:01024392 n:00671351 n:03247620 n:03740161 n:14299637 n:14298815'],
+  ['clinical', 'n:14083790 n:14070360 n:14061805 n:01024392 n:00671351 n:03247620 n:03740161 n:14299637 n:14298815 n:10595647 n:00657604 n:14204950 n:14052046'],
+  ['libertine', 'n:10257647'],
   ['crime', 'n:09977660 n:00766234 n:00412839'],
   ['gambling', 'n:00430140 v:01138541 n:00506658 v:00918598'],
 ].flatMap(([label, keys]) => keys.split(' ').map((k) => [k, label]));
@@ -348,7 +349,9 @@ function adultUsage(word) {
     const s = WN.synsets.get(key);
     const usage = s.usage.map((u) => WN.name(u)).find((u) => ADULT_USAGES.has(u));
     if (usage) marks.push(usage);
-    else if ([key, ...WN.ancestorsOf(key)].some((a) => ADULT_SYNSETS.has(a))
+    // an adjective or adverb also by the noun it comes from (masturbatory)
+    else if ([key, ...(/^[ar]:/.test(key) ? s.related : [])]
+      .some((k) => [k, ...WN.ancestorsOf(k)].some((a) => ADULT_SYNSETS.has(a)))
       || ADULT_GLOSS.test(s.gloss.replace(/"[^"]*"/g, ''))) { // the definition, not its examples
       marks.push('sexual');
     }
@@ -515,6 +518,8 @@ function buildAustralian(words) {
   const topUp = words.filter((w) => !reviewedSet.has(w) && LEVEL_OF.get(w) > 40
     && LEVEL_OF.get(w) <= 55 && !AUSTRALIAN_ONLY.has(w) && rank(w) < UNRANKED)
     .filter(clean).slice(0, Math.max(0, room));
+  console.log(`Australian English Dictionary: ${reviewed.length} reviewed Australian words, `
+    + `${base.length} up to SCOWL size 40 or Australian spellings, ${topUp.length} commonest of sizes 50 and 55`);
   return { ...AUSTRALIAN, words: [...reviewed, ...base, ...topUp], removed };
 }
 
