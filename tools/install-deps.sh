@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building, running and testing Gibbetry need, when any
 # is missing: with apt-get as root, through sudo otherwise, or prints the apt-get line and stops.
-# With an argument (package, bench, fuzz, startup), also what that make target needs.
+# With an argument (package, bench, fuzz, startup), also what that make target needs; with
+# "words", the Debian data that tools/word-lists/make-word-lists.mjs reads (it also needs
+# Node.js with npm).
 set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
@@ -12,6 +14,7 @@ package) PACKAGES="$PACKAGES dpkg-dev" ;;
 bench) PACKAGES="$PACKAGES libbenchmark-dev" ;;
 fuzz) PACKAGES="$PACKAGES clang libclang-rt-14-dev" ;;
 startup) PACKAGES="$PACKAGES xvfb xauth x11-utils time bc procps" ;;
+words) PACKAGES="$PACKAGES scowl wordnet-base" ;;
 esac
 
 missing=""
