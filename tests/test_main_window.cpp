@@ -233,9 +233,9 @@ private slots:
         const QImage hit = rig.window.letterTile('E' - 'A')->grab().toImage();
         const QImage miss = rig.window.letterTile('Z' - 'A')->grab().toImage();
         // Red as designed; the design's pure green reads on the light board only as a darker shade.
-        const Rgb green = drawnColour(colour::green, rig.window.boardColours());
-        QVERIFY(green != colour::green && greenOf(green) > 120 && redOf(green) == 0);
-        QVERIFY(holdsColour(hit, QColor(0, greenOf(green), 0)));
+        const QColor green = drawnColour(colour::green, rig.window.boardColours());
+        QVERIFY(green != QColor(0, 255, 0) && green.green() > 120 && green.red() == 0);
+        QVERIFY(holdsColour(hit, green));
         QVERIFY(holdsColour(miss, QColor(255, 0, 0)));
         // The border stays black whatever the letter's colour.
         QCOMPARE(hit.pixelColor(0, hit.height() / 2), QColor(Qt::black));

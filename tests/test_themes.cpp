@@ -1,13 +1,13 @@
 // What the player sees on light, dark and high-contrast desktops and under a user style sheet:
 // the contrast of every mark, measured from rendered pixels, and the clock's fit in its box.
 #include "about/about_box.h"
-#include "game/board_colours.h"
 #include "game/clock_text.h"
+#include "game/view/board_colours.h"
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
 #include "game_rig.h"
 #include "theme_palette.h"
-#include "platform/colours.h"
+#include "platform/contrast.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
@@ -58,7 +58,7 @@ double standOut(const QImage &image, const QRect &region)
             std::tie(ground, most) = std::pair(it.key(), it.value());
     double best = 1.0;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        best = std::max(best, contrastRatio(toRgb(QColor(it.key())), toRgb(QColor(ground))));
+        best = std::max(best, contrastRatio(QColor(it.key()), QColor(ground)));
     return best;
 }
 
@@ -71,8 +71,7 @@ double edgeContrast(const QImage &image, const QRect &widget)
     const QRgb ground = std::max_element(counts.keyBegin(), counts.keyEnd(), [&](QRgb a, QRgb b) {
         return counts[a] < counts[b];
     }).operator*();
-    return contrastRatio(toRgb(image.pixelColor(widget.left(), widget.center().y())),
-                         toRgb(QColor(ground)));
+    return contrastRatio(image.pixelColor(widget.left(), widget.center().y()), QColor(ground));
 }
 
 QRect inside(const QWidget *w)
@@ -164,7 +163,7 @@ private slots:
                                                [&](const char *t) { return qstrcmp(t, mark) == 0; })
                                   != std::end(kTextMarks);
                 QTest::addRow("%s: %s", themeName, mark)
-                    << int(theme) << QString::fromLatin1(mark) << (text ? textContrast : gibbetry::markContrast);
+                    << int(theme) << QString::fromLatin1(mark) << (text ? textContrast : markContrast);
             }
     }
     void everyMarkReads()
@@ -180,43 +179,68 @@ private slots:
         QVERIFY2(contrast >= least, qPrintable(QString::number(contrast, 'f', 2)));
     }
 
-    void aDarkThemeKeepsTheDesignColoursOnALightBoard()
+    // The board and the About box stand on the theme's window colour, also when the theme
+    // changes under a running game; the light default stays the design's light grey and black.
+    void theBoardStandsOnTheThemesWindow_data()
     {
-        applyTheme(Theme::Dark);
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<QColor>("window");
+        QTest::newRow("light") << int(Theme::Light) << QColor(0xefefef);
+        QTest::newRow("dark") << int(Theme::Dark) << QColor(0x31363b);
+        QTest::newRow("high contrast black") << int(Theme::HighContrastBlack) << QColor(Qt::black);
+        QTest::newRow("high contrast white") << int(Theme::HighContrastWhite) << QColor(Qt::white);
+        QTest::newRow("dark style sheet") << int(Theme::DarkStyleSheet) << QColor(0x202020);
+    }
+    void theBoardStandsOnTheThemesWindow()
+    {
+        QFETCH(int, theme);
+        QFETCH(QColor, window);
         GameRig rig;
-        MainWindow window(rig.game, rig.options);
-        QCOMPARE(window.boardColours().background, standardWindow);
-        QCOMPARE(window.boardColours().ink, colour::black);
-        applyTheme(Theme::Light);
+        MainWindow main(rig.game, rig.options);
+        applyTheme(Theme(theme));
         QApplication::processEvents();
-        // A theme change while the game runs recolours the board it shows.
-        QCOMPARE(window.boardColours().background, standardWindow);
-        applyTheme(Theme::HighContrastWhite);
-        QApplication::processEvents();
-        QCOMPARE(window.boardColours().background, rgb(255, 255, 255));
-        QCOMPARE(window.letterTile(0)->groundColour(), QColor(Qt::white));
+        QCOMPARE(main.boardColours().background, window);
+        QCOMPARE(main.letterTile(0)->groundColour(), window);
+        QCOMPARE(main.clientArea()->grab().toImage().pixelColor(5, 150), window);
+        if (Theme(theme) == Theme::Light)
+            QCOMPARE(main.boardColours().ink, QColor(Qt::black));
+        AboutBox about(&main);
+        about.show();
+        QCOMPARE(about.lblTitle()->groundColour(), window);
+        QCOMPARE(about.grab().toImage().pixelColor(about.lblTitle()->geometry().topLeft()), window);
         applyTheme(Theme::Light);
     }
 
-    // The clock never spills out of its box: a long AM/PM word is drawn in a smaller size.
+    // The clock never spills out of its box nor drops below a legible size: a long AM/PM word is
+    // drawn smaller, and where it would need less than that, the locale's own short time shows.
     void theClockFitsItsBox_data()
     {
         QTest::addColumn<QString>("locale");
-        for (const char *name : {"en_US", "bg_BG", "he_IL", "fa_IR", "my_MM", "am_ET", "th_TH",
-                                 "ta_IN", "kn_IN"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("en_US") << "en_US" << "11:59 PM";
+        QTest::newRow("bg_BG") << "bg_BG" << QString::fromUtf8("11:59 сл.об.");
+        for (const char *name : {"he_IL", "fa_IR", "my_MM", "am_ET", "kn_IN"})
+            QTest::newRow(name) << QString::fromLatin1(name) << QString();
+        QTest::newRow("th_TH: short form") << "th_TH" << "23:59";
+        QTest::newRow("ta_IN: 24-hour") << "ta_IN" << "23:59";
     }
     void theClockFitsItsBox()
     {
         QFETCH(QString, locale);
+        QFETCH(QString, shown);
         GameRig rig;
         MainWindow window(rig.game, rig.options);
         window.showCentred();
         auto *status1 = window.label({Element::status, 1});
-        const QString text = mediumTimeText(QTime(23, 59), QLocale(locale));
+        const QString text = clockText(QTime(23, 59), QLocale(locale), [&](const QString &t) {
+            return status1->fitsLegibly(t);
+        });
+        if (!shown.isEmpty())
+            QCOMPARE(text, shown);
         status1->setText(text);
         const QFont drawn = status1->drawnFont();
         QCOMPARE(drawn.family(), status1->font().family());
+        QVERIFY(drawn.pointSizeF() >= 7.0);
         QVERIFY(QFontMetrics(drawn).horizontalAdvance(text) <= status1->contentsRect().width());
         if (QFontMetrics(status1->font()).horizontalAdvance(text) <= status1->contentsRect().width())
             QCOMPARE(drawn.pointSizeF(), status1->font().pointSizeF()); // no shrinking when it fits

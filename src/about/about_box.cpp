@@ -1,7 +1,6 @@
 #include "about/about_box.h"
 
-#include "game/board_colours.h"
-#include "platform/colours.h"
+#include "platform/contrast.h"
 #include "platform/fonts.h"
 #include "platform/painted_label.h"
 #include "platform/window.h"
@@ -31,17 +30,10 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     picIcon_->setPixmap(appIcon().pixmap(32, 32));
     picIcon_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    // The design's black title, on the window's colour where black reads on it, else on a light
-    // ground of its own.
     lblTitle_ = new PaintedLabel(this, false);
     lblTitle_->setText(QStringLiteral("Gibbetry"));
     lblTitle_->setGeometry(fromTwips(1050, 240, 3885, 360));
     lblTitle_->setFont(msSansSerif(12, true));
-    const QPalette theme = QApplication::palette();
-    const Rgb ground = boardColours(toRgb(theme.color(QPalette::Window)),
-                                    toRgb(theme.color(QPalette::WindowText)))
-                           .background;
-    lblTitle_->setColours(toQColor(ground), Qt::black);
 
     lblVersion_ = new QLabel(this);
     lblVersion_->setGeometry(fromTwips(1080, 600, 3885, 345));
@@ -78,6 +70,33 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     cmdOK_->setFocus();
 
     Form_Load();
+}
+
+void AboutBox::changeEvent(QEvent *event)
+{
+    // Also while the constructor sets the window up, before the title exists.
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) &&
+        lblTitle_)
+        recolour();
+    QDialog::changeEvent(event);
+}
+
+void AboutBox::showEvent(QShowEvent *event)
+{
+    recolour();
+    QDialog::showEvent(event);
+}
+
+void AboutBox::recolour()
+{
+    // The title's black on the window's own colour; on a ground black does not read on, the
+    // theme's text colour (the light desktop's black), in a shade that reads.
+    const QColor ground = palette().color(QPalette::Window);
+    const QColor title = contrastRatio(Qt::black, ground) >= textContrast
+                             ? QColor(Qt::black)
+                             : readableShade(palette().color(QPalette::WindowText), ground,
+                                             textContrast);
+    lblTitle_->setColours(ground, title);
 }
 
 void AboutBox::Form_Load()

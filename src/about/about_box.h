@@ -30,16 +30,22 @@ public:
     PaintedLabel *lblWebsite() const { return lblWebsite_; }
     QPushButton *cmdOK() const { return cmdOK_; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
     void Form_Load();
+    // The title in the theme's colours.
+    void recolour();
 
-    QLabel *picIcon_;
-    PaintedLabel *lblTitle_;
-    QLabel *lblVersion_;
-    QGroupBox *fraUpdates_;
-    QPlainTextEdit *txtUpdates_;
-    PaintedLabel *lblWebsite_;
-    QPushButton *cmdOK_;
+    QLabel *picIcon_ = nullptr;
+    PaintedLabel *lblTitle_ = nullptr;
+    QLabel *lblVersion_ = nullptr;
+    QGroupBox *fraUpdates_ = nullptr;
+    QPlainTextEdit *txtUpdates_ = nullptr;
+    PaintedLabel *lblWebsite_ = nullptr;
+    QPushButton *cmdOK_ = nullptr;
 };
 
 } // namespace gibbetry

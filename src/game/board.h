@@ -47,6 +47,13 @@ class BoardObserver {
 public:
     virtual ~BoardObserver() = default;
     virtual void elementChanged(ElementId id, const ElementState &state) = 0;
+    // Whether `caption` can be shown in the element at a legible size; without a view, it can.
+    virtual bool fitsLegibly(ElementId id, const QString &caption) const
+    {
+        Q_UNUSED(id);
+        Q_UNUSED(caption);
+        return true;
+    }
 };
 
 // The board model: every element of the main window, as it is when the window opens.
@@ -66,6 +73,12 @@ public:
     void setCaption(ElementId id, const QString &caption);
     void setVisible(ElementId id, bool visible);
     void setColour(ElementId id, Rgb colour);
+
+    // Whether the view can show `caption` in the element legibly (true without a view).
+    bool fitsLegibly(ElementId id, const QString &caption) const
+    {
+        return !observer_ || observer_->fitsLegibly(id, caption);
+    }
 
     // The view that mirrors the board; told of every change as it happens.
     void setObserver(BoardObserver *observer) { observer_ = observer; }

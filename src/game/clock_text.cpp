@@ -32,4 +32,16 @@ QString mediumTimeText(const QTime &time, const QLocale &locale)
         .arg(designator);
 }
 
+QString clockText(const QTime &time, const QLocale &locale,
+                  const std::function<bool(const QString &)> &legible)
+{
+    const QString medium = mediumTimeText(time, locale);
+    if (legible(medium))
+        return medium;
+    const QString shortForm = locale.toString(time, QLocale::ShortFormat);
+    if (legible(shortForm))
+        return shortForm;
+    return locale.toString(time, QStringLiteral("HH") + timeSeparator(locale) + QStringLiteral("mm"));
+}
+
 } // namespace gibbetry

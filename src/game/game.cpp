@@ -330,8 +330,11 @@ void Game::RevealWord()
 
 void Game::Timer1_Timer()
 {
-    board_.setCaption({Element::status, 1},
-                      mediumTimeText(platform_.clock.currentTime(), locale_));
+    const ElementId status1{Element::status, 1};
+    board_.setCaption(status1, clockText(platform_.clock.currentTime(), locale_,
+                                         [this, status1](const QString &text) {
+                                             return board_.fitsLegibly(status1, text);
+                                         }));
 }
 
 } // namespace gibbetry

@@ -1,7 +1,10 @@
 #include "platform/painted_label.h"
 
+#include "platform/text_fit.h"
+
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace gibbetry {
@@ -23,15 +26,30 @@ void PaintedLabel::setColours(const QColor &ground, const QColor &text, const QC
     update();
 }
 
+void PaintedLabel::setStruckThrough(bool struck)
+{
+    if (struck == struck_)
+        return;
+    struck_ = struck;
+    update();
+}
+
 QFont PaintedLabel::drawnFont() const
 {
-    QFont drawn = font();
     if (!shrinkToFit_)
-        return drawn;
+        return font();
     const int room = contentsRect().width();
-    while (QFontMetrics(drawn).horizontalAdvance(text()) > room && drawn.pointSizeF() > 1.0)
-        drawn.setPointSizeF(drawn.pointSizeF() - 0.25);
-    return drawn;
+    return shrunkFont(font(), [&](const QFont &drawn) {
+        return QFontMetrics(drawn).horizontalAdvance(text()) <= room;
+    });
+}
+
+bool PaintedLabel::fitsLegibly(const QString &text) const
+{
+    QFont smallest = font();
+    if (shrinkToFit_)
+        smallest.setPointSizeF(std::min(smallest.pointSizeF(), minimumLegiblePoints));
+    return QFontMetrics(smallest).horizontalAdvance(text) <= contentsRect().width();
 }
 
 void PaintedLabel::paintEvent(QPaintEvent *)
@@ -42,6 +60,16 @@ void PaintedLabel::paintEvent(QPaintEvent *)
         painter.setPen(text_);
         painter.setFont(drawnFont());
         painter.drawText(contentsRect(), int(alignment()), text());
+    }
+    if (struck_) {
+        // From the lower left to the upper right corner, a fifth of the way in, over the text.
+        const QRectF box = contentsRect();
+        const QPointF in(box.width() / 5, box.height() / 5);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(text_, std::max(2.0, box.height() / 14), Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(box.bottomLeft() + QPointF(in.x(), -in.y()),
+                         box.topRight() + QPointF(-in.x(), in.y()));
+        painter.setRenderHint(QPainter::Antialiasing, false);
     }
     if (bordered_)
         paintDeviceOutline(painter, *this, border_);

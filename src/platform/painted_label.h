@@ -20,9 +20,15 @@ public:
     QColor groundColour() const { return ground_; }
     QColor textColour() const { return text_; }
     bool isBordered() const { return bordered_; }
-    // A text wider than the label is drawn in a smaller size of the same font until it fits.
+    // A text wider than the label is drawn in a smaller size of the same font until it fits,
+    // never below minimumLegiblePoints.
     void setShrinkToFit(bool shrink) { shrinkToFit_ = shrink; }
     QFont drawnFont() const;
+    // Whether `text` fits the label in a legible size of its font.
+    bool fitsLegibly(const QString &text) const;
+    // A diagonal stroke through the text, in the text's colour: a second cue besides colour.
+    void setStruckThrough(bool struck);
+    bool isStruckThrough() const { return struck_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -30,6 +36,7 @@ protected:
 private:
     bool bordered_;
     bool shrinkToFit_ = false;
+    bool struck_ = false;
     QColor ground_{0xEF, 0xEF, 0xEF};
     QColor text_{Qt::black};
     QColor border_{Qt::black};

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace gibbetry {
 
 namespace {
@@ -117,6 +119,19 @@ void centreOnScreen(QWidget &window)
     QRect frame = window.frameGeometry();
     frame.moveCenter(screen.center());
     window.move(frame.topLeft());
+}
+
+void centreOn(QWidget &dialog, const QWidget &over)
+{
+    dialog.ensurePolished();
+    dialog.adjustSize();
+    const QWidget &window = *over.window();
+    QRect frame = dialog.frameGeometry();
+    frame.moveCenter(window.frameGeometry().center());
+    const QRect screen = window.screen()->availableGeometry();
+    frame.moveLeft(std::clamp(frame.left(), screen.left(), std::max(screen.left(), screen.right() - frame.width() + 1)));
+    frame.moveTop(std::clamp(frame.top(), screen.top(), std::max(screen.top(), screen.bottom() - frame.height() + 1)));
+    dialog.move(frame.topLeft());
 }
 
 } // namespace gibbetry

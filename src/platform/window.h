@@ -27,4 +27,8 @@ void refuseMaximise(QWidget &window);
 // Moves a window to the centre of its screen; call before showing it.
 void centreOnScreen(QWidget &window);
 
+// Moves a dialog to the centre of the window `over`, kept on that window's screen; call before
+// showing it. (On Wayland the compositor places windows, and puts a child over its parent.)
+void centreOn(QWidget &dialog, const QWidget &over);
+
 } // namespace gibbetry

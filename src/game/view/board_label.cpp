@@ -1,6 +1,7 @@
 #include "game/view/board_label.h"
 
 #include "platform/colours.h"
+#include "platform/contrast.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -30,15 +31,16 @@ void BoardLabel::setOwnGround(Rgb ground)
 
 void BoardLabel::recolour()
 {
+    setStruckThrough(isMiss(wanted_));
     if (ownGround_ != colour::defaultText) {
-        // A ground of its own keeps the design's text colours: black reads on GAME OVER's red.
-        const BoardColours own{ownGround_, colour::black, colours_.border};
-        setColours(toQColor(ownGround_), toQColor(drawnColour(wanted_, own)),
-                   toQColor(colours_.border));
+        // A ground of its own (GAME OVER's red): the ink, or the shade of it that reads there.
+        const QColor ground = toQColor(ownGround_);
+        const BoardColours own{ground, readableShade(colours_.ink, ground, textContrast),
+                               colours_.border};
+        setColours(ground, drawnColour(wanted_, own), colours_.border);
         return;
     }
-    setColours(toQColor(colours_.background), toQColor(drawnColour(wanted_, colours_)),
-               toQColor(colours_.border));
+    setColours(colours_.background, drawnColour(wanted_, colours_), colours_.border);
 }
 
 LetterTile::LetterTile(QWidget *parent, const BoardColours &colours, int index)

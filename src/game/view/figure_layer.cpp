@@ -1,7 +1,5 @@
 #include "game/view/figure_layer.h"
 
-#include "platform/colours.h"
-
 #include <QPainter>
 
 namespace gibbetry {
@@ -62,8 +60,8 @@ FigureLayer::FigureLayer(QWidget *parent, const Board &board, const BoardColours
 void FigureLayer::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(colours_.background));
-    painter.setPen(QPen(toQColor(colours_.ink), 1));
+    painter.fillRect(rect(), colours_.background);
+    painter.setPen(QPen(colours_.ink, 1));
     painter.setBrush(Qt::NoBrush);
     if (board_.isVisible({Element::shapeGuess}))
         painter.drawRoundedRect(pxRect(8640, 960, 4215, 2775), 12, 12);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board_colours.h"
+#include "game/view/board_colours.h"
 
 #include <QWidget>
 

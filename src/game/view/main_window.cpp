@@ -20,17 +20,18 @@
 namespace gibbetry {
 
 namespace {
-BoardColours themeBoardColours()
+// The theme's colours as the window has them once polished: a style sheet's among them.
+BoardColours themeBoardColours(QWidget &window)
 {
-    const QPalette theme = QApplication::palette();
-    return boardColours(toRgb(theme.color(QPalette::Window)),
-                        toRgb(theme.color(QPalette::WindowText)));
+    window.ensurePolished();
+    return boardColours(window.palette());
 }
 } // namespace
 
 MainWindow::MainWindow(Game &game, Options &options)
-    : game_(game), options_(options), colours_(themeBoardColours())
+    : game_(game), options_(options)
 {
+    colours_ = themeBoardColours(*this);
     setWindowTitle(QStringLiteral("Gibbetry"));
     setWindowIcon(appIcon());
     // Fixed size: minimise and close, no maximise.
@@ -159,6 +160,12 @@ void MainWindow::mirrorBoard()
     mirror(Element::lblHint, 0, 0);
 }
 
+bool MainWindow::fitsLegibly(ElementId id, const QString &caption) const
+{
+    const BoardLabel *target = label(id);
+    return !target || target->fitsLegibly(caption);
+}
+
 void MainWindow::elementChanged(ElementId id, const ElementState &state)
 {
     BoardLabel *target = label(id);
@@ -182,17 +189,17 @@ void MainWindow::elementChanged(ElementId id, const ElementState &state)
 void MainWindow::itmOptions_Click()
 {
     // An options dialog closed by its close box is loaded again, from the store, on this use.
-    OptionsDialog dialog(options_, game_);
+    OptionsDialog dialog(options_, game_, this);
     dialog.setWindowModality(Qt::ApplicationModal);
-    centreOnScreen(dialog);
+    centreOn(dialog, *this);
     dialog.exec();
 }
 
 void MainWindow::itmAbout_Click()
 {
-    AboutBox about;
+    AboutBox about(this);
     about.setWindowModality(Qt::ApplicationModal);
-    centreOnScreen(about);
+    centreOn(about, *this);
     about.exec();
 }
 
@@ -205,12 +212,14 @@ void MainWindow::showCentred()
 void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ApplicationPaletteChange ||
-        event->type() == QEvent::PaletteChange) {
-        colours_ = themeBoardColours();
-        for (QObject *child : centralWidget()->children())
+        event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
+        // Also while the constructor polishes the window, before the board exists.
+        colours_ = gibbetry::boardColours(palette());
+        for (QObject *child : centralWidget() ? centralWidget()->children() : QObjectList())
             if (auto *label = qobject_cast<BoardLabel *>(child))
                 label->recolour();
-        figure_->update();
+        if (figure_)
+            figure_->update();
     }
     QMainWindow::changeEvent(event);
 }

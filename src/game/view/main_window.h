@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/board_colours.h"
+#include "game/view/board_colours.h"
 
 #include <QMainWindow>
 
@@ -43,6 +43,7 @@ protected:
 
 private:
     void elementChanged(ElementId id, const ElementState &state) override;
+    bool fitsLegibly(ElementId id, const QString &caption) const override;
     // The menu commands: each shows its window modally and returns when it is closed.
     void itmOptions_Click();
     void itmAbout_Click();

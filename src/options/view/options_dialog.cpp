@@ -2,6 +2,7 @@
 
 #include "options/options.h"
 #include "platform/fonts.h"
+#include "platform/text_fit.h"
 #include "platform/window.h"
 
 #include <QCheckBox>
@@ -23,6 +24,27 @@ OptionsDialog::OptionsDialog(Options &options, OptionsHost &host, QWidget *paren
     build();
     mirror();
     connectHandlers();
+    fitCaptions();
+}
+
+void OptionsDialog::fitCaptions()
+{
+    // Each caption in its design font, or as much smaller as the style's metrics ask.
+    const QFont frameFont = msSansSerif(12);
+    const QFont optionFont = msSansSerif(9.75);
+    const std::pair<QWidget *, QFont> captions[] = {
+        {fraGuess_, frameFont},   {optGuessGUI_, optionFont}, {optGuessManual_, optionFont},
+        {fraWordList_, frameFont}, {fraOther_, frameFont},     {chkHint_, optionFont},
+        {chkLength_, optionFont}, {cmdDone_, frameFont}};
+    for (const auto &[control, font] : captions)
+        fitCaption(*control, font);
+}
+
+void OptionsDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::StyleChange && fraGuess_)
+        fitCaptions();
 }
 
 void OptionsDialog::build()

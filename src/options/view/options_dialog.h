@@ -36,11 +36,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void build();
     void connectHandlers();
+    // Draws every caption in its font, or in a smaller size of it where the style leaves less room.
+    void fitCaptions();
     // Shows the live options in the controls.
     void mirror();
     void cmdDone_Click();
