@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <QTimer>
 
 using namespace gibbetry;
@@ -385,6 +386,33 @@ private slots:
         QFETCH(int, revision);
         QFETCH(QString, text);
         QCOMPARE(versionText(major, minor, revision), text);
+    }
+
+    // Both dialogs belong to the game window (transient for it) and open centred on it.
+    void dialogsOpenOnTheGameWindow_data()
+    {
+        QTest::addColumn<bool>("options");
+        QTest::newRow("Options") << true;
+        QTest::newRow("About") << false;
+    }
+    void dialogsOpenOnTheGameWindow()
+    {
+        QFETCH(bool, options);
+        Desktop desk;
+        desk.window.move(40, 30);
+        QWindow *parent = nullptr;
+        QPoint off(99, 99); // from the game window's centre to the dialog's
+        QTimer::singleShot(0, [&] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                parent = dialog->windowHandle()->transientParent();
+                off = dialog->frameGeometry().center() - desk.window.frameGeometry().center();
+                dialog->close();
+            }
+        });
+        (options ? desk.window.optionsAction() : desk.window.aboutAction())->trigger();
+        QCOMPARE(parent, desk.window.windowHandle());
+        QVERIFY2(qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(off.x()).arg(off.y())));
     }
 
     void enterAndEscapeCloseTheAboutBox_data()

@@ -1,10 +1,17 @@
 // Borders at the scale factor this run was started with (QT_SCALE_FACTOR): each exactly one device
-// pixel wide on every side, and neighbouring word slots sharing one unbroken line.
+// pixel wide on every side, and neighbouring word slots sharing one unbroken line; the dialogs'
+// captions whole under each widget style.
+#include "about/about_box.h"
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
 #include "game_rig.h"
+#include "options/view/options_dialog.h"
 #include "platform/fonts.h"
+#include "platform/text_fit.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QStyleFactory>
 #include <QTest>
 
 using namespace gibbetry;
@@ -93,6 +100,41 @@ private slots:
             if (isBorder(shot, x, middle))
                 QCOMPARE(blackRuns(shot, QPoint(x, top), {0, 1}, bottom - top + 1),
                          QList<int>({bottom - top + 1}));
+    }
+
+    void dialogCaptionsAreWhole_data()
+    {
+        QTest::addColumn<QString>("style");
+        for (const char *style : {"Fusion", "Windows", "Adwaita"})
+            QTest::newRow(style) << QString::fromLatin1(style);
+    }
+    void dialogCaptionsAreWhole()
+    {
+        QFETCH(QString, style);
+        if (!QStyleFactory::keys().contains(style, Qt::CaseInsensitive))
+            QSKIP("style not installed (adwaita-qt6)");
+        QApplication::setStyle(QStyleFactory::create(style));
+        GameRig rig;
+        rig.game.Form_Load();
+        OptionsDialog options(rig.options, rig.game);
+        AboutBox about;
+        for (QDialog *dialog : {static_cast<QDialog *>(&options), static_cast<QDialog *>(&about)}) {
+            dialog->show();
+            for (QWidget *control : dialog->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<QLabel *>(control);
+                if (!qobject_cast<QAbstractButton *>(control) && !qobject_cast<QGroupBox *>(control) &&
+                    !(label && !label->text().isEmpty()))
+                    continue;
+                const QString name = label ? label->text() : control->property("text").toString() +
+                                                                 control->property("title").toString();
+                QVERIFY2(label ? label->fontMetrics().horizontalAdvance(label->text()) <=
+                                     label->contentsRect().width()
+                               : captionFits(*control),
+                         qPrintable(name));
+                QVERIFY2(control->font().pointSizeF() >= minimumLegiblePoints, qPrintable(name));
+            }
+        }
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     }
 };
 

@@ -1,13 +1,17 @@
 // Run by wayland_test.sh on the wayland platform under a headless weston: each window asked to
-// maximise from inside stays at its fixed size, and the game goes on afterwards.
+// maximise from inside stays at its fixed size, and the game goes on afterwards; the dialogs the
+// menu opens are children of the game window (the script looks for their set_parent request).
 #include "about/about_box.h"
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
 #include "game_rig.h"
 #include "options/view/options_dialog.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <functional>
@@ -69,6 +73,31 @@ private slots:
             QCOMPARE(rig.shownWord(), QStringLiteral("_A_____"));
         }
         QVERIFY(shown->isVisible());
+    }
+
+    void dialogsAreChildrenOfTheGame_data()
+    {
+        QTest::addColumn<bool>("options");
+        QTest::newRow("Options") << true;
+        QTest::newRow("About") << false;
+    }
+    void dialogsAreChildrenOfTheGame()
+    {
+        QFETCH(bool, options);
+        GameRig rig("gallows\r\n");
+        MainWindow main(rig.game, rig.options);
+        rig.game.Form_Load();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QWindow *parent = nullptr;
+        QTimer::singleShot(300, [&] { // once the dialog's toplevel has gone out
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                parent = dialog->windowHandle()->transientParent();
+                dialog->close();
+            }
+        });
+        (options ? main.optionsAction() : main.aboutAction())->trigger();
+        QCOMPARE(parent, main.windowHandle());
     }
 };
 

@@ -52,5 +52,6 @@ if grep -qE 'protocol error|does not match the configured' "$work/game.log" "$wo
     fail "a Wayland protocol error"
     grep -hE 'protocol error|does not match the configured' "$work/game.log" "$work/test.log"
 fi
+grep -q 'set_parent(xdg_toplevel@' "$work/test.log" || fail "no dialog was made a child of the game window"
 grep -E '^(PASS|FAIL|SKIP|Totals)' "$work/test.log"
 exit $failed

@@ -16,8 +16,8 @@ inline constexpr double minimumLegiblePoints = 7.0;
 // drawn at that size, and the caller's rule must keep such texts out).
 QFont shrunkFont(const QFont &font, const std::function<bool(const QFont &)> &fits);
 
-// Whether the caption of a check box, option button, push button or frame fits the room its
-// style gives it inside the control's present size, in the control's present font.
+// Whether the caption of a check box, option button, push button or frame fits the control's
+// present size, in its present font, by its style's own measure (its size hint).
 bool captionFits(const QWidget &control);
 
 // Draws a control's caption in `designFont`, or in a smaller size of it that fits (shrunkFont).
