@@ -237,6 +237,11 @@ private slots:
         QVERIFY(green != QColor(0, 255, 0) && green.green() > 120 && green.red() == 0);
         QVERIFY(holdsColour(hit, green));
         QVERIFY(holdsColour(miss, QColor(255, 0, 0)));
+        // A miss is also struck through from corner to corner, so that it reads in greys: its
+        // lower left corner holds the stroke, the hit's only its ground.
+        const QRect corner(3, miss.height() - 9, 5, 5);
+        QVERIFY(holdsColour(miss.copy(corner), QColor(255, 0, 0)));
+        QVERIFY(!holdsColour(hit.copy(corner), green));
         // The border stays black whatever the letter's colour.
         QCOMPARE(hit.pixelColor(0, hit.height() / 2), QColor(Qt::black));
         QCOMPARE(miss.pixelColor(miss.width() - 1, miss.height() / 2), QColor(Qt::black));

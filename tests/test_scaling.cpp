@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -134,6 +135,8 @@ private slots:
                 QVERIFY2(control->font().pointSizeF() >= minimumLegiblePoints, qPrintable(name));
             }
         }
+        const QListWidget *list = options.lstWordSource(); // whole rows, no half row at the foot
+        QVERIFY(list->viewport()->height() % list->sizeHintForRow(0) <= list->sizeHintForRow(0) / 4);
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     }
 };

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QStyleFactory>
 #include <QTest>
 
 using namespace gibbetry;
@@ -37,6 +38,24 @@ struct Scene : GameRig {
     }
     void save(const QString &dir, const QString &name) { window.grab().save(QDir(dir).filePath(name)); }
 };
+
+// What a player with deuteranopia sees (Machado, Oliveira and Fernandes 2009, severity 1), or
+// the picture in greys.
+QImage deuteranopia(QImage image)
+{
+    image = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            auto channel = [&](double r, double g, double b) {
+                return qBound(0, int(r * c.red() + g * c.green() + b * c.blue() + 0.5), 255);
+            };
+            image.setPixelColor(x, y, QColor(channel(0.367322, 0.860646, -0.227968),
+                                             channel(0.280085, 0.672501, 0.047413),
+                                             channel(-0.011820, 0.042940, 0.968881)));
+        }
+    return image;
+}
 
 } // namespace
 
@@ -65,6 +84,11 @@ int main(int argc, char **argv)
     Scene lostDrawing("scaffold\r\n");
     lostDrawing.click("SEBGHIJKMNPQRTU");
     lostDrawing.save(dir, QStringLiteral("lost-drawing.png"));
+    // Hits and misses told apart without colour: the misses are struck through.
+    const QImage lost = lostDrawing.window.grab().toImage();
+    deuteranopia(lost).save(QDir(dir).filePath(QStringLiteral("lost-deuteranopia.png")));
+    lost.convertToFormat(QImage::Format_Grayscale8)
+        .save(QDir(dir).filePath(QStringLiteral("lost-greyscale.png")));
 
     Scene lostManual("gibbet\r\n", 5);
     lostManual.click("GAEOUYZ");
@@ -78,6 +102,16 @@ int main(int argc, char **argv)
     AboutBox about;
     about.show();
     about.grab().save(QDir(dir).filePath(QStringLiteral("about.png")));
+    // Under a style that gives the captions less room than the layout's: they are drawn smaller.
+    if (QStyle *adwaita = QStyleFactory::create(QStringLiteral("Adwaita"))) {
+        QApplication::setStyle(adwaita);
+        Scene styled("gibbet\r\n", 5);
+        OptionsDialog dialog(styled.options, styled.game);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog); // the style greys an inactive window's texts
+        dialog.grab().save(QDir(dir).filePath(QStringLiteral("options-adwaita.png")));
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    }
 
     // A game in play on a dark desktop (Breeze Dark's colours) and a black high-contrast one.
     const std::pair<const char *, QPalette> themes[] = {
@@ -88,5 +122,11 @@ int main(int argc, char **argv)
         themed.click("AEZNQ");
         themed.save(dir, QString::fromLatin1(name));
     }
+    // A user style sheet (-stylesheet) that colours every window.
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    qApp->setStyleSheet(QStringLiteral("QWidget { background-color: #1d2b3a; color: #dce6f0 }"));
+    Scene sheet("scaffold\r\n");
+    sheet.click("SEBGHIJKMNPQRTU");
+    sheet.save(dir, QStringLiteral("style-sheet.png"));
     return 0;
 }

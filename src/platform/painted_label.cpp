@@ -62,9 +62,9 @@ void PaintedLabel::paintEvent(QPaintEvent *)
         painter.drawText(contentsRect(), int(alignment()), text());
     }
     if (struck_) {
-        // From the lower left to the upper right corner, a fifth of the way in, over the text.
+        // Corner to corner, past the letter's ends, so that it is not taken for a Z's stroke.
         const QRectF box = contentsRect();
-        const QPointF in(box.width() / 5, box.height() / 5);
+        const QPointF in(box.width() / 10, box.height() / 10);
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(QPen(text_, std::max(2.0, box.height() / 14), Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(box.bottomLeft() + QPointF(in.x(), -in.y()),

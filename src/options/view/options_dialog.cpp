@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cmath>
+
 namespace gibbetry {
 
 OptionsDialog::OptionsDialog(Options &options, OptionsHost &host, QWidget *parent)
@@ -38,6 +40,21 @@ void OptionsDialog::fitCaptions()
         {chkLength_, optionFont}, {cmdDone_, frameFont}};
     for (const auto &[control, font] : captions)
         fitCaption(*control, font);
+
+    // The word list shows no half row at its foot: a box that holds more than a quarter row past
+    // its whole rows is fitted to the nearest whole number, short of the frame's lower edge.
+    const QRect box = fromTwips(240, 480, 4695, 840);
+    lstWordSource_->setGeometry(box);
+    lstWordSource_->ensurePolished();
+    const int row = std::max(1, lstWordSource_->sizeHintForRow(0));
+    const int edges = 2 * lstWordSource_->frameWidth();
+    if ((box.height() - edges) % row <= row / 4)
+        return;
+    const int room = fraWordList_->height() - box.top() - 8;
+    int rows = std::max(1, int(std::lround(double(box.height() - edges) / row)));
+    while (rows > 1 && rows * row + edges > room)
+        --rows;
+    lstWordSource_->setGeometry(box.left(), box.top(), box.width(), rows * row + edges);
 }
 
 void OptionsDialog::changeEvent(QEvent *event)
