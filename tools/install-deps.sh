@@ -8,7 +8,7 @@ set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
 fonts-liberation2 fonts-comic-neue desktop-file-utils appstream weston qt6-wayland \
-debhelper fakeroot lintian"
+debhelper fakeroot lintian adwaita-qt6"
 case "${1:-}" in
 package) PACKAGES="$PACKAGES dpkg-dev" ;;
 bench) PACKAGES="$PACKAGES libbenchmark-dev" ;;
