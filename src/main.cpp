@@ -5,7 +5,7 @@
 #include "platform/posix_file_reader.h"
 #include "platform/qt_busy_pointer.h"
 #include "platform/qt_message_box.h"
-#include "platform/qt_settings_store.h"
+#include "platform/ini_settings_store.h"
 #include "platform/system_clock.h"
 #include "platform/time_seeded_random.h"
 #include "version.h"
@@ -90,7 +90,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(GIBBETRY_APP_ID));
     gibbetry::installFonts();
 
-    gibbetry::QtSettingsStore store(gibbetry::QtSettingsStore::userFilePath());
+    gibbetry::IniSettingsStore store(gibbetry::IniSettingsStore::userFilePath());
     gibbetry::PosixFileReader files;
     gibbetry::TimeSeededRandom random;
     gibbetry::QtMessageBox messages; // its parent, the window, is set once the window exists

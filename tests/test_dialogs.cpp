@@ -6,7 +6,7 @@
 #include "twips.h"
 #include "options/view/options_dialog.h"
 #include "platform/fonts.h"
-#include "platform/qt_settings_store.h"
+#include "platform/ini_settings_store.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,7 +30,7 @@ namespace {
 // The game as it runs, with its options in a real settings file in a temporary folder.
 struct Desktop {
     QTemporaryDir dir;
-    QtSettingsStore store{dir.filePath("Gibbetry/Gibbetry.conf")};
+    IniSettingsStore store{dir.filePath("Gibbetry/Gibbetry.conf")};
     FakeFiles files;
     ScriptedRandom random;
     RecordingMessages messages;
@@ -119,7 +119,7 @@ private slots:
                  QColor(Qt::black));
 
         // After a restart the dialog shows the same.
-        QtSettingsStore again(desk.store.filePath());
+        IniSettingsStore again(desk.store.filePath());
         Options restarted(again, desk.messages);
         OptionsDialog shown(restarted, desk.game);
         QVERIFY(shown.optGuessManual()->isChecked());
@@ -196,7 +196,7 @@ private slots:
     {
         Desktop desk;
         desk.withOptions([](OptionsDialog &d) { d.close(); }); // a close-box close
-        QtSettingsStore other(desk.store.filePath()); // a second game, saving meanwhile
+        IniSettingsStore other(desk.store.filePath()); // a second game, saving meanwhile
         other.write("Settings", "optGuessGUI", "False");
         other.write("Settings", "optGuessManual", "True");
         QVERIFY(!other.commit());

@@ -3,7 +3,7 @@
 #include "fakes.h"
 #include "game/game.h"
 #include "platform/posix_file_reader.h"
-#include "platform/qt_settings_store.h"
+#include "platform/ini_settings_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,7 +44,7 @@ struct Disk {
     QTemporaryDir root;
     QString data = root.filePath("data");
     QString settingsPath;
-    std::unique_ptr<QtSettingsStore> store;
+    std::unique_ptr<IniSettingsStore> store;
     PosixFileReader files;
     ScriptedRandom random;
     RecordingMessages messages;
@@ -60,7 +60,7 @@ struct Disk {
         QDir::setCurrent(root.filePath("cwd"));
         writeFile(data + '/' + ogden, "cat\r\ndog\r\n");
         settingsPath = settings.isEmpty() ? root.filePath("config/Gibbetry/Gibbetry.conf") : settings;
-        store = std::make_unique<QtSettingsStore>(settingsPath);
+        store = std::make_unique<IniSettingsStore>(settingsPath);
         options = std::make_unique<Options>(*store, messages);
         game = std::make_unique<Game>(*options, GamePlatform{files, random, messages, busy, clock},
                                       QStringList{data});
@@ -118,7 +118,7 @@ private slots:
         QVERIFY(!disk.game->state().gameOver); // a game from the list still loaded
         QCOMPARE(disk.game->state().chancesLeft, 3);
         // The options are saved, naming the list in play.
-        QtSettingsStore reread(disk.settingsPath);
+        IniSettingsStore reread(disk.settingsPath);
         QCOMPARE(reread.read("Settings", "lstWordSource", "?"), "1");
         QCOMPARE(reread.read("Settings", "comGuessLI", "?"), "2");
     }
@@ -254,7 +254,7 @@ private slots:
             writeFile(disk.data + '/' + kid1, "kid\r\n");
             disk.chooseKid1AndDone();
             QCOMPARE(disk.messages.shown.size(), 1);
-            QtSettingsStore reread(settings);
+            IniSettingsStore reread(settings);
             QCOMPARE(reread.read("Settings", "optGuessManual", "?"), "True");
         }
     }

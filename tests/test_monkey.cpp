@@ -10,7 +10,7 @@
 #include "platform/colours.h"
 #include "platform/fonts.h"
 #include "platform/posix_file_reader.h"
-#include "platform/qt_settings_store.h"
+#include "platform/ini_settings_store.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -91,7 +91,7 @@ private slots:
         qInfo("%d actions, seed %u", actions, seed);
         dice.seed(seed);
 
-        QtSettingsStore store(config.filePath("Gibbetry/Gibbetry.conf"));
+        IniSettingsStore store(config.filePath("Gibbetry/Gibbetry.conf"));
         PosixFileReader files;
         SeededRandom random(seed);
         RecordingMessages messages;
@@ -245,7 +245,7 @@ private:
     // After a DONE the file holds the nine values, valid, and they are the options in force.
     void checkStored(const QString &path, const OptionsControls &live)
     {
-        QtSettingsStore stored(path);
+        IniSettingsStore stored(path);
         auto text = [&](const char *key) { return stored.read("Settings", key, "missing"); };
         auto index = [&](const char *key, int count) -> int { // -100: missing or out of range
             const std::optional<int> value = parseInteger(text(key));

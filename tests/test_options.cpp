@@ -1,6 +1,6 @@
 #include "fakes.h"
 #include "options/options.h"
-#include "platform/qt_settings_store.h"
+#include "platform/ini_settings_store.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -288,7 +288,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("Gibbetry/Gibbetry.conf");
         {
-            QtSettingsStore file(path);
+            IniSettingsStore file(path);
             Options first(file, messages);
             first.Form_Load(host);
             first.live(host).setOptGuessManual(true);
@@ -303,7 +303,7 @@ private slots:
         QVERIFY(text.contains("optGuessManual=True\n"));
         QVERIFY(text.contains("comGuessLI=4\n"));
 
-        QtSettingsStore again(path);
+        IniSettingsStore again(path);
         Options second(again, messages);
         second.Form_Load(host);
         QVERIFY(second.live(host).optGuessManual());
@@ -315,7 +315,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("Gibbetry.conf");
         QVERIFY(QDir(dir.path()).mkdir("Gibbetry.conf")); // a folder where the file should be
-        QtSettingsStore file(path);
+        IniSettingsStore file(path);
         file.write("Settings", "chkHint", "0");
         const std::optional<QString> failure = file.commit();
         QVERIFY(failure.has_value());
@@ -331,7 +331,7 @@ private slots:
         QVERIFY(raw.open(QIODevice::WriteOnly));
         raw.write("[Settings]\nlstWordSource=3, 4\ncomGuessLI=3\n");
         raw.close();
-        QtSettingsStore file(path);
+        IniSettingsStore file(path);
         Options loaded(file, messages);
         loaded.Form_Load(host);
         QCOMPARE(loaded.live(host).wordSourceIndex(), 1);

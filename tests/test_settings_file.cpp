@@ -1,6 +1,6 @@
 // The settings file on a real disk, in a temporary folder: what its path leads to, damaged and
 // oversized files, and where it is looked for.
-#include "platform/qt_settings_store.h"
+#include "platform/ini_settings_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,7 +74,7 @@ private slots:
             if (throughLink)
                 QVERIFY(QFile::link(target, path));
             const unsigned before = kindOf(target);
-            QtSettingsStore store(path);
+            IniSettingsStore store(path);
             QVERIFY(!store.load());
             store.write("Settings", "chkHint", "1");
             const std::optional<QString> failure = store.commit();
@@ -115,7 +115,7 @@ private slots:
         const QString path = dir.filePath("Gibbetry.conf");
         for (int time = 1; time <= 2; ++time) { // the second copy never replaces the first
             QVERIFY(makeNode(bytes, path) && (size == 0 || QFile(path).resize(size)));
-            QtSettingsStore store(path);
+            IniSettingsStore store(path);
             const std::optional<QString> notice = store.load();
             const QStringList aside = QDir(dir.path()).entryList({"Gibbetry.conf.damaged-*"});
             QCOMPARE(aside.size(), damaged ? time : 0);
@@ -152,7 +152,7 @@ private slots:
         QProcessEnvironment environment;
         environment.insert("XDG_CONFIG_HOME", xdg);
         environment.insert("HOME", home);
-        const QString path = QtSettingsStore::userFilePath(environment);
+        const QString path = IniSettingsStore::userFilePath(environment);
         if (!expected.isEmpty())
             QCOMPARE(path, expected);
         QVERIFY2(QDir::isAbsolutePath(path) && !path.contains("rel"), qPrintable(path));

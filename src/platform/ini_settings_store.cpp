@@ -1,0 +1,403 @@
+#include "platform/ini_settings_store.h"
+
+#include "platform/posix_file_reader.h"
+#include "version.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace gibbetry {
+
+namespace {
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString errorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QByteArray encoded(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+// The account's home folder from the password database, for when HOME is unset or relative.
+QString accountHome()
+{
+    if (const passwd *account = ::getpwuid(::getuid()); account && account->pw_dir)
+        return QFile::decodeName(account->pw_dir);
+    return QStringLiteral("/");
+}
+
+// Where a path leads through its symbolic links; empty when it leads nowhere that exists.
+QString resolved(const QString &path)
+{
+    char target[PATH_MAX];
+    return ::realpath(encoded(path).constData(), target) ? QFile::decodeName(target) : QString();
+}
+
+// A symbolic link that another user made: root does not follow it, as it may lead a save of a
+// player's settings over a system file.
+bool isOthersLink(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(encoded(path).constData(), &info) == 0 && S_ISLNK(info.st_mode) &&
+           info.st_uid != ::geteuid();
+}
+
+bool isWithin(const QString &path, const QString &folder)
+{
+    return path.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
+}
+
+// Makes the folder and any missing one above it, private to the player as the XDG rules ask
+// (root making them in a player's home gives them to the owner of the folder above).
+std::optional<QString> makeFolders(const QString &folder)
+{
+    struct stat info {};
+    if (::stat(encoded(folder).constData(), &info) == 0 || errno != ENOENT)
+        return std::nullopt; // there already, or unreachable: told when it is used
+    const QString parent = QFileInfo(folder).path();
+    if (parent != folder)
+        if (std::optional<QString> failed = makeFolders(parent))
+            return failed;
+    if (::mkdir(encoded(folder).constData(), 0700) != 0 && errno != EEXIST)
+        return QStringLiteral("the folder %1 could not be created: %2.")
+            .arg(native(folder), errorText(errno));
+    struct stat above {};
+    if (::geteuid() == 0 && ::stat(encoded(parent).constData(), &above) == 0 && above.st_uid != 0 &&
+        ::lchown(encoded(folder).constData(), above.st_uid, above.st_gid) != 0)
+        return QStringLiteral("the folder %1 could not be given to its owner: %2.")
+            .arg(native(folder), errorText(errno));
+    return std::nullopt;
+}
+
+// Temporary files of saves that died with their game (the pid no longer runs, a minute gone).
+void removeStaleTemporaries(const QString &folder, const QString &prefix)
+{
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString pid = name.mid(prefix.size()).section(QLatin1Char('-'), 0, 0);
+        bool numeric = false;
+        const int owner = pid.toInt(&numeric);
+        struct stat info {};
+        const QByteArray path = encoded(dir.filePath(name));
+        if (!numeric || owner <= 0 || owner == ::getpid() || ::lstat(path, &info) != 0 ||
+            !S_ISREG(info.st_mode) || info.st_mtime > std::time(nullptr) - 60)
+            continue;
+        if (::kill(owner, 0) != 0 && errno == ESRCH)
+            ::unlink(path);
+    }
+}
+
+// Writes the whole buffer, through interruptions; false with errno set when it cannot.
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
+struct IniSettingsStore::Target {
+    QString path;        // the file's real path: the rename goes over it, never through a link
+    bool exists = false; // a regular file is there
+    struct stat info {}; // the file's, or its folder's when it does not exist yet
+};
+
+IniSettingsStore::IniSettingsStore(QString filePath)
+    : filePath_(QDir::cleanPath(QFileInfo(filePath).absoluteFilePath()))
+{
+}
+
+QString IniSettingsStore::userFilePath(const QProcessEnvironment &environment)
+{
+    QString config = environment.value(QStringLiteral("XDG_CONFIG_HOME"));
+    if (!QDir::isAbsolutePath(config)) {
+        QString home = environment.value(QStringLiteral("HOME"));
+        if (!QDir::isAbsolutePath(home))
+            home = accountHome();
+        config = home + QStringLiteral("/.config");
+    }
+    const QString title = QLatin1String(applicationTitle);
+    return QDir::cleanPath(config + QLatin1Char('/') + title + QLatin1Char('/') + title +
+                           QStringLiteral(".conf"));
+}
+
+std::optional<QString> IniSettingsStore::load()
+{
+    loaded_ = true;
+    text_ = {};
+    seen_.clear();
+    keptAsIs_.clear();
+    // Anything but a regular file (a folder, a device, a FIFO) reads as no settings; a save says
+    // why it does not write there.
+    const FileContents contents = PosixFileReader().read(filePath_, maxFileBytes);
+    switch (contents.status) {
+    case FileContents::Status::Missing:
+        if (salvaged_)
+            text_ = *salvaged_;
+        return std::nullopt;
+    case FileContents::Status::NotRegularFile:
+        return std::nullopt;
+    case FileContents::Status::Unreadable:
+        keptAsIs_ = QStringLiteral("the settings file %1 could not be read (%2), so it was left "
+                                   "as it is.")
+                        .arg(native(filePath_), contents.reason);
+        if (std::exchange(unreadableTold_, true))
+            return std::nullopt;
+        return QStringLiteral("The settings file %1 could not be read: %2. Gibbetry starts from "
+                              "the default options and will not save over that file.")
+            .arg(native(filePath_), contents.reason);
+    case FileContents::Status::Ok:
+        break;
+    }
+    salvaged_.reset();
+    if (!contents.truncated) {
+        text_ = SettingsText::parse(contents.bytes);
+        if (!text_.damaged())
+            return std::nullopt;
+    }
+    return moveDamaged(contents.bytes, contents.truncated);
+}
+
+std::optional<QString> IniSettingsStore::moveDamaged(const QByteArray &bytes, bool oversized)
+{
+    const QString what =
+        (oversized ? QStringLiteral("The settings file %1 is larger than 64 KiB, far more than "
+                                    "Gibbetry's settings take.")
+                   : QStringLiteral("The settings file %1 could not be read as Gibbetry's "
+                                    "settings."))
+            .arg(native(filePath_));
+    const QString defaults = QStringLiteral(" The options it did not hold start from their "
+                                            "defaults.");
+    // Through symbolic links, the file itself moves: the link stays, and the next save writes
+    // where it points. A copy never replaces an earlier one.
+    const QString target = resolved(filePath_);
+    const QFileInfo file(target.isEmpty() ? filePath_ : target);
+    const QString prefix = file.fileName() + QStringLiteral(".damaged-");
+    const QString stem = file.filePath() + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside;
+    int error = ENOENT;
+    for (int n = 1; n < 1000 && !target.isEmpty(); ++n) {
+        aside = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
+        if (QFileInfo::exists(aside))
+            continue;
+        error = ::rename(encoded(target).constData(), encoded(aside).constData()) == 0 ? 0 : errno;
+        break;
+    }
+
+    const QDir folder = file.dir();
+    // Newest first: by time, then by number within one second.
+    QStringList copies = folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
+    auto order = [&](const QString &name) {
+        const QString rest = name.mid(prefix.size());
+        return rest.left(15) + rest.mid(16).rightJustified(4, QLatin1Char('0'));
+    };
+    std::sort(copies.begin(), copies.end(),
+              [&](const QString &a, const QString &b) { return order(a) > order(b); });
+
+    if (error == ENOENT) {
+        // Gone since it was read: another game moved it. Say where, if it was moved here.
+        salvaged_ = text_;
+        for (const QString &copy : std::as_const(copies)) {
+            const FileContents kept = PosixFileReader().read(folder.filePath(copy), maxFileBytes);
+            if (kept.status == FileContents::Status::Ok && kept.bytes == bytes &&
+                kept.truncated == oversized)
+                return what + QStringLiteral(" It was moved, unchanged, to %1.")
+                                  .arg(native(folder.filePath(copy))) + defaults;
+        }
+        return what + QStringLiteral(" It has been moved away meanwhile.") + defaults;
+    }
+    if (error != 0) {
+        keptAsIs_ = QStringLiteral("the settings file %1 could not be read and could not be moved "
+                                   "aside, so it was left as it is.")
+                        .arg(native(filePath_));
+        return what + QStringLiteral(" It could not be moved aside (%1), so it is left as it is "
+                                     "and options will not be saved over it.")
+                          .arg(errorText(error)) + defaults;
+    }
+    salvaged_ = text_;
+    for (qsizetype i = keptDamagedCopies; i < copies.size(); ++i)
+        ::unlink(encoded(folder.filePath(copies[i])).constData());
+    return what + QStringLiteral(" It was moved, unchanged, to %1.").arg(native(aside)) + defaults;
+}
+
+QString IniSettingsStore::read(const QString &section, const QString &key,
+                               const QString &defaultValue)
+{
+    if (!loaded_)
+        load();
+    const QString value = text_.value(section, key).value_or(defaultValue);
+    seen_.insert({section, key}, value);
+    return value;
+}
+
+void IniSettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
+    pending_.append({section, key, value});
+}
+
+std::optional<QString> IniSettingsStore::locate(Target &target) const
+{
+    const QString folder = QFileInfo(filePath_).path();
+    const QString config = QFileInfo(folder).path();
+    if (std::optional<QString> failed = makeFolders(folder))
+        return failed;
+    const QString realFolder = resolved(folder);
+    struct stat info {};
+    if (realFolder.isEmpty() || ::stat(encoded(realFolder).constData(), &info) != 0)
+        return QStringLiteral("the folder %1 could not be reached: %2.")
+            .arg(native(folder), errorText(errno));
+    if (!S_ISDIR(info.st_mode))
+        return QStringLiteral("%1 leads to %2, which is %3, not a folder, so nothing was written.")
+            .arg(native(folder), native(realFolder), fileKindText(info.st_mode));
+    if (::geteuid() == 0 && (isOthersLink(folder) || isOthersLink(filePath_)))
+        return QStringLiteral("%1 is reached through another user's symbolic link, which Gibbetry "
+                              "run as root does not follow, so nothing was written.")
+            .arg(native(filePath_));
+
+    // stat follows the links: what counts is what the path leads to.
+    if (::stat(encoded(filePath_).constData(), &target.info) == 0) {
+        const QString real = resolved(filePath_);
+        if (!S_ISREG(target.info.st_mode))
+            return QStringLiteral("%1 is %2, not a settings file, so nothing was written to it.")
+                .arg(real.isEmpty() || real == filePath_
+                         ? native(filePath_)
+                         : QStringLiteral("%1 (through its link, %2)")
+                               .arg(native(filePath_), native(real)),
+                     fileKindText(target.info.st_mode));
+        target.path = real;
+        target.exists = !real.isEmpty();
+        return std::nullopt;
+    }
+    if (errno != ENOENT)
+        return QStringLiteral("the settings file %1 could not be reached: %2.")
+            .arg(native(filePath_), errorText(errno));
+    // Nothing there yet (or a link to nothing, which the new file replaces). It is made only
+    // within the config folder, never where a link of the Gibbetry folder leads elsewhere.
+    const QString realConfig = resolved(config);
+    if (!realConfig.isEmpty() && !isWithin(realFolder, realConfig))
+        return QStringLiteral("%1 leads to %2, outside %3, and Gibbetry makes no file there.")
+            .arg(native(folder), native(realFolder), native(config));
+    target.path = realFolder + QLatin1Char('/') + QFileInfo(filePath_).fileName();
+    target.info = info;
+    return std::nullopt;
+}
+
+std::optional<QString> IniSettingsStore::commit()
+{
+    if (!loaded_)
+        load();
+    const QList<Write> writes = std::exchange(pending_, {});
+    if (!keptAsIs_.isEmpty())
+        return keptAsIs_;
+    Target target;
+    if (std::optional<QString> refused = locate(target))
+        return refused;
+
+    // The file as it is now, so that what others wrote since the load stays.
+    const FileContents now = PosixFileReader().read(target.path, maxFileBytes);
+    if (now.status == FileContents::Status::NotRegularFile ||
+        now.status == FileContents::Status::Unreadable)
+        return QStringLiteral("the settings file %1 could not be read (%2), so it was left as it "
+                              "is.")
+            .arg(native(target.path), now.reason);
+    SettingsText merged;
+    if (now.status == FileContents::Status::Ok) {
+        merged = SettingsText::parse(now.bytes);
+        if (now.truncated || merged.damaged())
+            return QStringLiteral("the settings file %1 was changed since Gibbetry read it and no "
+                                  "longer reads as its settings, so it was left as it is.")
+                .arg(native(target.path));
+    }
+    const QByteArray before = merged.bytes();
+    for (const Write &w : writes) {
+        const auto seen = seen_.constFind({w.section, w.key});
+        if (seen == seen_.constEnd() || *seen != w.value || !merged.value(w.section, w.key))
+            merged.setValue(w.section, w.key, w.value);
+    }
+    const QByteArray bytes = merged.bytes();
+    if (bytes.size() > maxFileBytes)
+        return QStringLiteral("the settings file %1 would grow larger than 64 KiB, so it was left "
+                              "as it was.")
+            .arg(native(target.path));
+    if (!target.exists || bytes != before) {
+        if (std::optional<QString> failed = saveTo(target, bytes))
+            return failed;
+    }
+    text_ = std::move(merged);
+    for (const Write &w : writes)
+        seen_.insert({w.section, w.key}, w.value);
+    salvaged_.reset();
+    return std::nullopt;
+}
+
+std::optional<QString> IniSettingsStore::saveTo(const Target &target, const QByteArray &bytes)
+{
+    const QFileInfo file(target.path);
+    const QString prefix = file.fileName() + QStringLiteral(".saving-");
+    removeStaleTemporaries(file.path(), prefix);
+    QByteArray temporary =
+        encoded(file.dir().filePath(prefix + QString::number(::getpid()) + QStringLiteral("-XXXXXX")));
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC); // made 0600
+    if (fd < 0)
+        return QStringLiteral("the folder %1 cannot be written to: %2.")
+            .arg(native(file.path()), errorText(errno));
+
+    // The old file's owner (only root can give it) and mode; a new file is the player's alone.
+    const bool root = ::geteuid() == 0;
+    const mode_t mode = target.exists ? target.info.st_mode & 07777 : 0600;
+    const bool ok = (!root || ::fchown(fd, target.info.st_uid, target.info.st_gid) == 0) &&
+                    ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const int error = ok ? 0 : errno;
+    if (::close(fd) != 0 || !ok ||
+        ::rename(temporary.constData(), encoded(target.path).constData()) != 0) {
+        const int failure = error ? error : errno;
+        ::unlink(temporary.constData());
+        if (failure == ENOSPC || failure == EDQUOT)
+            return QStringLiteral("there is no room left on the disk that holds %1, so the file "
+                                  "was left as it was.")
+                .arg(native(target.path));
+        return QStringLiteral("the settings file %1 could not be written: %2. It was left as it "
+                              "was.")
+            .arg(native(target.path), errorText(failure));
+    }
+    // The rename itself is made durable with the folder; a folder that cannot be synced does
+    // not undo a save that took place.
+    if (const int dir = ::open(encoded(file.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return std::nullopt;
+}
+
+} // namespace gibbetry
