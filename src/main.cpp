@@ -5,6 +5,7 @@
 #include "platform/posix_file_reader.h"
 #include "platform/qt_busy_pointer.h"
 #include "platform/qt_message_box.h"
+#include "platform/qt_worker.h"
 #include "platform/ini_settings_store.h"
 #include "platform/system_clock.h"
 #include "platform/time_seeded_random.h"
@@ -96,13 +97,14 @@ int main(int argc, char **argv)
     gibbetry::QtMessageBox messages; // its parent, the window, is set once the window exists
     gibbetry::QtBusyPointer busy;
     gibbetry::SystemClock clock;
+    gibbetry::QtWorker worker;
     gibbetry::Options options(store, messages);
-    gibbetry::Game game(options, {files, random, messages, busy, clock}, wordListDirs());
+    gibbetry::Game game(options, {files, random, messages, busy, clock, worker}, wordListDirs());
 
     gibbetry::MainWindow window(game, options);
     messages.setParent(&window);
-    // The window is shown at once and its load (options, status line, word list) is queued for
-    // the event loop's first turn, so that even the largest list does not hold back the window.
+    // The window is shown at once and its load (options, status line, the start of the word
+    // list's read, which goes on off this thread) is queued for the event loop's first turn.
     // Nothing orders that load before the first paint: the board may first be drawn as it opens,
     // and a tile clicked before the load finds the game over, as between games.
     window.showCentred();

@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "platform/random_source.h"
 #include "platform/settings_store.h"
+#include "platform/worker.h"
 
 #include <QMap>
 #include <QStringList>
@@ -59,7 +60,7 @@ public:
 class NullOptionsHost final : public OptionsHost {
 public:
     void setStatusCaption(int, const QString &) override {}
-    bool ReadWordSource() override { return true; }
+    void ReadWordSource() override {}
     void cmdNewGame_Click() override {}
     int loadedWordSource() const override { return 1; }
 };
@@ -108,6 +109,24 @@ class FixedClock final : public Clock {
 public:
     QTime time{17, 4, 23};
     QTime currentTime() override { return time; }
+};
+
+// Runs each work at once, on this thread, and reports it done; or reports the next `timeOuts`
+// works as not done in time, without running them.
+class ImmediateWorker final : public Worker {
+public:
+    int timeOuts = 0;
+    void run(std::function<void()> work, std::chrono::milliseconds,
+             std::function<void(bool)> done) override
+    {
+        if (timeOuts > 0) {
+            --timeOuts;
+            done(false);
+            return;
+        }
+        work();
+        done(true);
+    }
 };
 
 // Files by path; a path that is not there is missing.

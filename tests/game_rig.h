@@ -16,8 +16,9 @@ struct GameRig {
     RecordingMessages messages;
     CountingBusy busy;
     FixedClock clock;
+    ImmediateWorker worker;
     Options options{store, messages};
-    Game game{options, {files, random, messages, busy, clock}, {QStringLiteral("/data")},
+    Game game{options, {files, random, messages, busy, clock, worker}, {QStringLiteral("/data")},
               QLocale(QLocale::English, QLocale::UnitedStates)};
 
     explicit GameRig(const QByteArray &words = "cat\r\ndog\r\n")

@@ -36,8 +36,9 @@ struct Desktop {
     RecordingMessages messages;
     CountingBusy busy;
     FixedClock clock;
+    ImmediateWorker worker;
     Options options{store, messages};
-    Game game{options, {files, random, messages, busy, clock}, {QStringLiteral("/data")}};
+    Game game{options, {files, random, messages, busy, clock, worker}, {QStringLiteral("/data")}};
     MainWindow window{game, options};
 
     Desktop()

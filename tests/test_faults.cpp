@@ -50,6 +50,7 @@ struct Disk {
     RecordingMessages messages;
     CountingBusy busy;
     FixedClock clock;
+    ImmediateWorker worker;
     std::unique_ptr<Options> options;
     std::unique_ptr<Game> game;
 
@@ -62,7 +63,7 @@ struct Disk {
         settingsPath = settings.isEmpty() ? root.filePath("config/Gibbetry/Gibbetry.conf") : settings;
         store = std::make_unique<IniSettingsStore>(settingsPath);
         options = std::make_unique<Options>(*store, messages);
-        game = std::make_unique<Game>(*options, GamePlatform{files, random, messages, busy, clock},
+        game = std::make_unique<Game>(*options, GamePlatform{files, random, messages, busy, clock, worker},
                                       QStringList{data});
         game->Form_Load();
     }

@@ -97,8 +97,9 @@ private slots:
         RecordingMessages messages;
         CountingBusy busy;
         FixedClock clock;
+        ImmediateWorker worker;
         Options options(store, messages);
-        Game game(options, {files, random, messages, busy, clock},
+        Game game(options, {files, random, messages, busy, clock, worker},
                   {QStringLiteral(GIBBETRY_WORDS_DIR)});
         MainWindow window(game, options);
         game.Form_Load();

@@ -22,13 +22,14 @@ public:
     int sourceSeenAtRead = -2;
 
     void setStatusCaption(int field, const QString &caption) override { status[field] = caption; }
-    bool ReadWordSource() override
+    void ReadWordSource() override
     {
         calls << "ReadWordSource";
         sourceSeenAtRead = options->live(*this).wordSourceIndex();
         if (readSucceeds)
             loaded = sourceSeenAtRead;
-        return readSucceeds;
+        else
+            options->keepLoadedWordSource(*this);
     }
     void cmdNewGame_Click() override { calls << "cmdNewGame_Click"; }
     int loadedWordSource() const override { return loaded; }

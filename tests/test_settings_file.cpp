@@ -59,7 +59,7 @@ private slots:
         QTest::newRow("a folder") << QByteArray("folder") << "is a folder";
         QTest::newRow("a FIFO") << QByteArray("fifo") << "is a FIFO";
         QTest::newRow("a device") << QByteArray("device") << "is a character device";
-        QTest::newRow("a loop of links") << QByteArray("loop") << "could not be reached";
+        QTest::newRow("a loop of links") << QByteArray("loop") << "could not be read";
     }
     void aSaveWritesOnlyToAFileOrNothing()
     {
@@ -75,14 +75,16 @@ private slots:
                 QVERIFY(QFile::link(target, path));
             const unsigned before = kindOf(target);
             IniSettingsStore store(path);
-            QVERIFY(!store.load());
+            QCOMPARE(store.load().has_value(), kind == "loop"); // unreadable: told at load
             store.write("Settings", "chkHint", "1");
             const std::optional<QString> failure = store.commit();
             if (refusal.isEmpty()) {
                 QVERIFY2(!failure, qPrintable(failure.value_or("")));
-                QCOMPARE(readFile(target), kind.isEmpty() ? "[Settings]\nchkHint=1\n"
-                    : "; mine\n[Other]\nx = 1\n\n[Settings]\nchkHint=1\nchkLength=1\n");
-                QCOMPARE(kindOf(path), throughLink ? unsigned(S_IFLNK) : unsigned(S_IFREG));
+                // A link to nothing yet is replaced by the file, never followed out of its folder.
+                const bool replaced = throughLink && kind.isEmpty();
+                QCOMPARE(readFile(replaced ? path : target), kind.isEmpty() ? "[Settings]\nchkHint=1\n"
+                    : "; mine\r\n[Other]\nx = 1\n\n[Settings]\nchkHint=1\nchkLength=1\n");
+                QCOMPARE(kindOf(path), throughLink && !replaced ? unsigned(S_IFLNK) : unsigned(S_IFREG));
             } else {
                 QVERIFY2(failure && failure->contains(refusal) && failure->contains(path),
                          qPrintable(failure.value_or("")));

@@ -5,7 +5,9 @@
 
 #include <QFileInfo>
 
+#include <atomic>
 #include <cmath>
+#include <utility>
 
 namespace gibbetry {
 
@@ -54,76 +56,149 @@ QString Game::GetWordSourceFileName(int index)
                                                        : QString();
 }
 
-bool Game::ReadWordSource()
-{
-    const int source = options().wordSourceIndex();
-    const QString name = GetWordSourceFileName(source);
-    QStringList looked; // where the list was looked for, for the player
+// One read of a word list: the places it is looked for and, once the work has returned, what was
+// found. Shared with the worker thread, which may outlive the read when it is given up.
+struct Game::ListRead {
+    int source = -1;
+    QString name;
+    QStringList paths;  // the bare name in the working directory first, then the data folders
+    int first = 0;      // where this read starts: after a place that did not answer
+    std::atomic<int> current{0};
+    std::atomic<bool> abandoned{false};
+    int found = -1;
     FileContents contents;
     FileContents own;   // the player's own list in the working directory, as found
     ParsedWordList parsed;
-    {
-        BusyScope busy(platform_.busy);
-        // The bare name in the working directory first: the player may keep their own list there.
-        QStringList candidates{name};
-        for (const QString &dir : dataDirs_)
-            candidates << dir + QLatin1Char('/') + name;
-        for (const QString &path : std::as_const(candidates)) {
-            if (name.isEmpty())
-                break;
-            looked << QFileInfo(path).absoluteFilePath();
-            contents = platform_.files.read(path, maxListBytes);
-            if (path == name)
-                own = contents;
-            if (contents.status == FileContents::Status::Ok)
-                break;
-        }
-        if (contents.status == FileContents::Status::Ok) {
-            if (contents.truncated)
-                cutAtLastLineEnd(contents.bytes);
-            parsed = parseWordList(contents.bytes);
-        }
-    }
+};
 
+void Game::ReadWordSource()
+{
+    auto read = std::make_shared<ListRead>();
+    read->source = options().wordSourceIndex();
+    read->name = GetWordSourceFileName(read->source);
+    // The bare name in the working directory first: the player may keep their own list there.
+    if (!read->name.isEmpty()) {
+        read->paths << read->name;
+        for (const QString &dir : dataDirs_)
+            read->paths << dir + QLatin1Char('/') + read->name;
+    }
+    readList(std::move(read));
+}
+
+void Game::readList(std::shared_ptr<ListRead> read)
+{
+    reading_ = read;
+    platform_.busy.setBusy(true);
+    FileReader &files = platform_.files;
+    auto work = [read, &files] {
+        for (int i = read->first; i < read->paths.size() && !read->abandoned; ++i) {
+            read->current = i;
+            FileContents contents = files.read(read->paths[i], maxListBytes);
+            if (i == 0)
+                read->own = contents;
+            read->contents = std::move(contents);
+            if (read->contents.status == FileContents::Status::Ok) {
+                read->found = i;
+                if (read->contents.truncated)
+                    cutAtLastLineEnd(read->contents.bytes);
+                read->parsed = parseWordList(read->contents.bytes);
+                break;
+            }
+        }
+    };
+    platform_.worker.run(std::move(work), listReadLimit,
+                         [this, read](bool finished) { listRead(read, finished); });
+}
+
+void Game::listRead(const std::shared_ptr<ListRead> &read, bool finished)
+{
+    platform_.busy.setBusy(false);
+    if (read != reading_)
+        return; // a later read took its place
+    reading_.reset();
+    QStringList looked; // where the list was looked for, for the player
+    for (const QString &path : std::as_const(read->paths))
+        looked << QFileInfo(path).absoluteFilePath();
     const QString keeps = wordList_.isEmpty()
                               ? QStringLiteral("No word list is loaded: choose another in Options.")
                               : QStringLiteral("The word list \"%1\" stays in use.")
                                     .arg(loadedListName());
-    if (contents.status != FileContents::Status::Ok) {
+
+    if (!finished) {
+        // Given up: the next place is read while the player reads why.
+        read->abandoned = true;
+        const int hung = read->current;
+        const bool more = hung + 1 < read->paths.size();
+        if (more) {
+            auto next = std::make_shared<ListRead>();
+            next->source = read->source;
+            next->name = read->name;
+            next->paths = read->paths;
+            next->first = hung + 1;
+            readList(next);
+        }
+        const qint64 seconds = listReadLimit.count();
+        platform_.messages.show(
+            MessageBox::Icon::Warning,
+            QStringLiteral("The word list %1 did not answer within %2 seconds, so Gibbetry "
+                           "stopped waiting for it.")
+                    .arg(looked.value(hung))
+                    .arg(seconds) +
+                (!more ? QStringLiteral("\n\n") + keeps
+                       : hung == 0 ? QStringLiteral(" Gibbetry's own list is used instead.")
+                                   : QString()));
+        if (!more)
+            listNotLoaded();
+        return;
+    }
+
+    if (read->found < 0) {
         platform_.messages.show(MessageBox::Icon::Warning,
                                 QStringLiteral("The word list \"%1\" could not be read. It was "
                                                "looked for as:\n%2\n\n%3")
-                                    .arg(name, looked.join(QLatin1Char('\n')), keeps));
-        return false;
+                                    .arg(read->name, looked.join(QLatin1Char('\n')), keeps));
+        listNotLoaded();
+        return;
     }
-    if (!parsed.list.hasPlayableWithin(wordSlotCount)) {
+    const QString path = looked.value(read->found);
+    if (!read->parsed.list.hasPlayableWithin(wordSlotCount)) {
         platform_.messages.show(
             MessageBox::Icon::Warning,
             QStringLiteral("The word list %1 holds no word that can be played: a word needs 1 to "
                            "23 letters from A to Z.\n\n%2")
-                .arg(looked.constLast(), keeps));
-        return false;
+                .arg(path, keeps));
+        listNotLoaded();
+        return;
     }
-    wordList_ = std::move(parsed.list);
-    loadedSource_ = source;
+    wordList_ = std::move(read->parsed.list);
+    loadedSource_ = read->source;
     // The player's own list is there but could not be read: say so, or the shipped list would
     // stand in for it unnoticed.
-    if (own.status == FileContents::Status::NotRegularFile ||
-        own.status == FileContents::Status::Unreadable) {
+    if (read->first == 0 && (read->own.status == FileContents::Status::NotRegularFile ||
+                             read->own.status == FileContents::Status::Unreadable)) {
         platform_.messages.show(MessageBox::Icon::Warning,
                                 QStringLiteral("Your word list %1 could not be read: %2. "
                                                "Gibbetry's own list is used instead.")
-                                    .arg(looked.constFirst(), own.reason));
+                                    .arg(looked.constFirst(), read->own.reason));
     }
-    if (contents.truncated || parsed.overflow) {
+    if (read->contents.truncated || read->parsed.overflow) {
         platform_.messages.show(
             MessageBox::Icon::Information,
             QStringLiteral("The word list %1 is longer than Gibbetry reads: only its first %2 "
                            "were loaded.")
-                .arg(looked.constLast(), parsed.overflow ? QStringLiteral("50000 lines")
-                                                         : QStringLiteral("16 MiB")));
+                .arg(path, read->parsed.overflow ? QStringLiteral("50000 lines")
+                                                 : QStringLiteral("16 MiB")));
     }
-    return true;
+    if (std::exchange(newGameWaiting_, false))
+        cmdNewGame_Click();
+}
+
+void Game::listNotLoaded()
+{
+    // The list still loaded stays in play, so the options name it.
+    options_.keepLoadedWordSource(*this);
+    if (std::exchange(newGameWaiting_, false))
+        cmdNewGame_Click();
 }
 
 void Game::setStatusCaption(int field, const QString &caption)
@@ -144,6 +219,10 @@ QString Game::loadedListName() const
 
 void Game::cmdNewGame_Click()
 {
+    if (reading_) {
+        newGameWaiting_ = true;
+        return;
+    }
     // No game can start when no entry fits: say so rather than draw for ever.
     if (!wordList_.hasPlayableWithin(lengthLimit())) {
         ResetBoard();

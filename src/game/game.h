@@ -8,10 +8,13 @@
 #include "platform/file_reader.h"
 #include "platform/message_box.h"
 #include "platform/random_source.h"
+#include "platform/worker.h"
 
 #include <QLocale>
 
 #include <array>
+#include <chrono>
+#include <memory>
 
 namespace gibbetry {
 
@@ -31,6 +34,7 @@ struct GamePlatform {
     MessageBox &messages;
     BusyPointer &busy;
     Clock &clock;
+    Worker &worker; // where the word lists are read
 };
 
 // The main window without the window system: the word list, the game in progress and the board
@@ -38,6 +42,8 @@ struct GamePlatform {
 class Game final : public OptionsHost {
 public:
     static constexpr qint64 maxListBytes = 16 * 1024 * 1024;
+    // A list file that has not answered in this time is given up for the next place to look.
+    static constexpr std::chrono::seconds listReadLimit{10};
 
     // dataDirs: where a word list is looked for when the working directory has no such file.
     Game(Options &options, GamePlatform platform, QStringList dataDirs,
@@ -49,7 +55,10 @@ public:
     // A click on letter tile 0 (A) to 25 (Z).
     void lblLetters_Click(int index);
     void Timer1_Timer();
-    bool ReadWordSource() override;
+    // Starts reading the selected list off the user-interface thread, with the busy pointer; a
+    // new game asked for meanwhile starts once the list is in.
+    void ReadWordSource() override;
+    bool isReadingList() const { return reading_ != nullptr; }
     void setStatusCaption(int field, const QString &caption) override;
     int loadedWordSource() const override { return loadedSource_; }
 
@@ -74,6 +83,10 @@ private:
     // The longest entry the options allow; wordSlotCount when the limit is off.
     int lengthLimit();
     QString loadedListName() const;
+    struct ListRead;
+    void readList(std::shared_ptr<ListRead> read);
+    void listRead(const std::shared_ptr<ListRead> &read, bool finished);
+    void listNotLoaded();
 
     Options &options_;
     GamePlatform platform_;
@@ -81,6 +94,8 @@ private:
     QLocale locale_;
     WordList wordList_;
     int loadedSource_ = -1;
+    std::shared_ptr<ListRead> reading_; // the read in progress, if any
+    bool newGameWaiting_ = false;       // a new game asked for while a list was read
     GameState state_;
     Board board_;
 };

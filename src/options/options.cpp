@@ -148,17 +148,29 @@ void Options::SaveSettings(const OptionsControls &controls)
 void Options::cmdDone_Click(OptionsHost &host)
 {
     OptionsControls &controls = live(host);
+    inDone_ = true;
     ShowOptionsStatus(host);
-    if (controls.wordSourceChanged() && !host.ReadWordSource()) {
-        // The list still loaded stays in play, so the status line and the store name it.
-        if (const int loaded = host.loadedWordSource(); loaded >= 0) {
-            controls.setWordSourceIndex(loaded);
-            ShowOptionsStatus(host);
-        }
-    }
+    if (controls.wordSourceChanged())
+        host.ReadWordSource();
     controls.clearWordSourceChanged();
     host.cmdNewGame_Click();
+    inDone_ = false;
     SaveSettings(controls);
+}
+
+void Options::keepLoadedWordSource(OptionsHost &host)
+{
+    const int loaded = host.loadedWordSource();
+    if (loaded < 0)
+        return;
+    OptionsControls &controls = live(host);
+    if (controls.wordSourceIndex() == loaded)
+        return;
+    controls.setWordSourceIndex(loaded);
+    controls.clearWordSourceChanged();
+    ShowOptionsStatus(host);
+    if (!inDone_)
+        SaveSettings(controls);
 }
 
 void Options::ShowOptionsStatus(OptionsHost &host)

@@ -14,8 +14,9 @@ public:
     virtual ~OptionsHost() = default;
     // field is 2, 3 or 4: the status panels that show the options.
     virtual void setStatusCaption(int field, const QString &caption) = 0;
-    // Loads the list of the selected word source; false when it could not be used.
-    virtual bool ReadWordSource() = 0;
+    // Loads the list of the selected word source, now or later; when it cannot be used, the host
+    // calls Options::keepLoadedWordSource.
+    virtual void ReadWordSource() = 0;
     virtual void cmdNewGame_Click() = 0;
     // The source whose list is in play, or -1 when none was ever loaded.
     virtual int loadedWordSource() const = 0;
@@ -43,6 +44,9 @@ public:
     void ShowOptionsStatus(OptionsHost &host);
     // DONE, once the view has hidden the dialog: apply, start a new game, save.
     void cmdDone_Click(OptionsHost &host);
+    // The selected list could not be used: the one still loaded stays selected, shown and, after
+    // DONE has saved, stored.
+    void keepLoadedWordSource(OptionsHost &host);
 
 private:
     void LoadSettings(OptionsControls &controls);
@@ -51,6 +55,7 @@ private:
     SettingsStore &store_;
     MessageBox &messages_;
     std::optional<OptionsControls> controls_;
+    bool inDone_ = false; // DONE saves at its end
 };
 
 // Store texts, strictly as the program writes them.
