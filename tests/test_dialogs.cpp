@@ -7,6 +7,7 @@
 #include "options/view/options_dialog.h"
 #include "platform/fonts.h"
 #include "platform/ini_settings_store.h"
+#include "platform/qt_worker.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -27,27 +29,50 @@ using namespace gibbetry::test;
 
 namespace {
 
-// The game as it runs, with its options in a real settings file in a temporary folder.
+// The list's reader, held at a gate until the test opens it.
+class GatedFiles final : public FileReader {
+public:
+    explicit GatedFiles(FileReader &files) : files_(files) {}
+    QSemaphore gate;
+    FileContents read(const QString &path, qint64 maxBytes) override
+    {
+        gate.acquire();
+        return files_.read(path, maxBytes);
+    }
+
+private:
+    FileReader &files_;
+};
+
+// The game as it runs, with its options in a real settings file in a temporary folder; the lists
+// are read at once, or (offThread) on the real worker's thread through a gate.
 struct Desktop {
     QTemporaryDir dir;
     IniSettingsStore store{dir.filePath("Gibbetry/Gibbetry.conf")};
     FakeFiles files;
+    GatedFiles gated{files};
     ScriptedRandom random;
     RecordingMessages messages;
     CountingBusy busy;
     FixedClock clock;
     ImmediateWorker worker;
+    QtWorker thread;
+    bool offThread;
     Options options{store, messages};
-    Game game{options, {files, random, messages, busy, clock, worker}, {QStringLiteral("/data")}};
+    Game game{options,
+              {offThread ? static_cast<FileReader &>(gated) : files, random, messages, busy, clock,
+               offThread ? static_cast<Worker &>(thread) : worker},
+              {QStringLiteral("/data")}};
     MainWindow window{game, options};
 
-    Desktop()
+    explicit Desktop(bool offThread = false) : offThread(offThread)
     {
         files.put("/data/Ogden's Basic English Words.txt", "ogden\r\n");
         files.put("/data/SmarterKid 1.txt", "kid\r\n");
         game.Form_Load();
         window.showCentred();
     }
+    ~Desktop() { gated.gate.release(100); }
     QString stored() const
     {
         QFile file(store.filePath());
@@ -234,6 +259,34 @@ private slots:
             desk.window.aboutAction()->trigger();
             QCOMPARE(title, "Gibbetry");
         }
+    }
+
+    void aSlowListLeavesTheWindowResponsive()
+    {
+        Desktop desk(true);
+        QVERIFY(desk.game.isReadingList());
+        QCOMPARE(desk.busy.depth, 1);
+        QTest::mouseClick(desk.window.newGameButton(), Qt::LeftButton); // waits for the list
+        QVERIFY(desk.game.state().gameOver);
+        bool opened = false;
+        desk.withOptions([&](OptionsDialog &d) {
+            opened = true;
+            d.close();
+        });
+        QTimer::singleShot(0, [&] {
+            auto *about = qobject_cast<AboutBox *>(QApplication::activeModalWidget());
+            opened = opened && about;
+            if (about)
+                about->close();
+        });
+        desk.window.aboutAction()->trigger();
+        QVERIFY(opened);
+        QVERIFY(desk.game.isReadingList());
+        desk.gated.gate.release(100);
+        QTRY_VERIFY(!desk.game.isReadingList());
+        QCOMPARE(desk.busy.depth, 0);
+        QCOMPARE(desk.game.state().secretWord, "ogden"); // the new game asked for has started
+        QVERIFY(!desk.game.state().gameOver);
     }
 
     void closingTheWindowEndsTheProgram()

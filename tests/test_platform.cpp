@@ -1,8 +1,10 @@
 #include "platform/posix_file_reader.h"
+#include "platform/qt_worker.h"
 #include "platform/time_seeded_random.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,6 +67,22 @@ private slots:
         QCOMPARE(reader.read(dir.filePath("fifo.txt"), 100).status,
                  FileContents::Status::NotRegularFile);
         QCOMPARE(reader.read("/dev/zero", 100).status, FileContents::Status::NotRegularFile);
+    }
+
+    // A work that returns is reported done; one that does not, given up at its limit, once.
+    void theWorkerGivesUpAtTheLimit()
+    {
+        QtWorker worker;
+        QSemaphore gate;
+        QList<bool> reports;
+        worker.run([] {}, std::chrono::hours(1), [&](bool finished) { reports << finished; });
+        worker.run([&] { gate.acquire(); }, std::chrono::milliseconds(1),
+                   [&](bool finished) { reports << finished; });
+        QTRY_COMPARE(reports.size(), 2);
+        gate.release();
+        worker.run([] {}, std::chrono::hours(1), [&](bool finished) { reports << finished; });
+        QTRY_COMPARE(reports.size(), 3);
+        QCOMPARE(reports, (QList<bool>{true, false, true}));
     }
 
     void randomNumbersStayInTheUnitInterval()
