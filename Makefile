@@ -36,8 +36,8 @@ fuzz:
 	@sh tools/install-deps.sh fuzz
 	@[ -f $(FUZZ_DIR)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DGIBBETRY_FUZZ=ON
-	cmake --build $(FUZZ_DIR) --target fuzz_word_list fuzz_settings
-	for target in word_list settings; do \
+	cmake --build $(FUZZ_DIR) --target fuzz_word_list fuzz_settings fuzz_settings_text
+	for target in word_list settings settings_text; do \
 		mkdir -p $(FUZZ_DIR)/corpus/$$target && \
 		./$(FUZZ_DIR)/tests/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 			-max_len=65536 $(FUZZ_DIR)/corpus/$$target tests/fuzz/corpus/$$target || exit 1; \

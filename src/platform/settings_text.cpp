@@ -65,8 +65,10 @@ SettingsText SettingsText::parse(const QByteArray &bytes)
 
         const QByteArray trimmed = line.trimmed();
         const qsizetype equals = trimmed.indexOf('=');
-        if (line.contains('\0')) {
+        // A byte-order mark within the text is no file's start: files were joined.
+        if (line.contains('\0') || line.startsWith(byteOrderMark)) {
             text.damaged_ = true;
+            text.lines_.append({line, lineEnd, section, {}});
         } else if (isCommentOrBlank(trimmed)) {
             text.lines_.append({line, lineEnd, section, {}});
         } else if (isHeader(trimmed)) {
@@ -76,6 +78,7 @@ SettingsText SettingsText::parse(const QByteArray &bytes)
             text.lines_.append({line, lineEnd, section, trimmed.left(equals).trimmed()});
         } else {
             text.damaged_ = true;
+            text.lines_.append({line, lineEnd, section, {}});
         }
     }
     return text;

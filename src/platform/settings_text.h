@@ -14,8 +14,8 @@ namespace gibbetry {
 // that a save changes the keys it sets and leaves every other byte as it stood.
 class SettingsText {
 public:
-    // A NUL byte or a line that is no header, key, comment or blank marks the text damaged; such
-    // lines are dropped, the rest are kept.
+    // A NUL byte, a byte-order mark past the start, or a line that is no header, key, comment or
+    // blank marks the text damaged; such lines hold no key and are kept as they stand.
     static SettingsText parse(const QByteArray &bytes);
 
     bool damaged() const { return damaged_; }
