@@ -204,16 +204,6 @@ std::optional<QString> IniSettingsStore::moveDamaged(const QByteArray &bytes, bo
     const QString prefix = file.fileName() + QStringLiteral(".damaged-");
     const QString stem = file.filePath() + QStringLiteral(".damaged-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside;
-    int error = ENOENT;
-    for (int n = 1; n < 1000 && !target.isEmpty(); ++n) {
-        aside = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
-        if (QFileInfo::exists(aside))
-            continue;
-        error = ::rename(encoded(target).constData(), encoded(aside).constData()) == 0 ? 0 : errno;
-        break;
-    }
-
     const QDir folder = file.dir();
     // Newest first: by time, then by number within one second.
     QStringList copies = folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
@@ -223,11 +213,30 @@ std::optional<QString> IniSettingsStore::moveDamaged(const QByteArray &bytes, bo
     };
     std::sort(copies.begin(), copies.end(),
               [&](const QString &a, const QString &b) { return order(a) > order(b); });
+    // A new copy is numbered past those of the same second, so that it sorts as the newest.
+    int n = 1;
+    const QString stemName = QFileInfo(stem).fileName();
+    for (const QString &copy : std::as_const(copies)) {
+        if (copy == stemName)
+            n = std::max(n, 2);
+        else if (copy.startsWith(stemName + QLatin1Char('-')))
+            n = std::max(n, copy.mid(stemName.size() + 1).toInt() + 1);
+    }
+    QString aside;
+    int error = ENOENT;
+    for (; n < 10000 && !target.isEmpty(); ++n) {
+        aside = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
+        if (QFileInfo::exists(aside))
+            continue;
+        error = ::rename(encoded(target).constData(), encoded(aside).constData()) == 0 ? 0 : errno;
+        break;
+    }
 
     if (error == ENOENT) {
         // Gone since it was read: another game moved it. Say where, if it was moved here.
         salvaged_ = text_;
-        for (const QString &copy : std::as_const(copies)) {
+        for (const QString &copy :
+             folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden)) {
             const FileContents kept = PosixFileReader().read(folder.filePath(copy), maxFileBytes);
             if (kept.status == FileContents::Status::Ok && kept.bytes == bytes &&
                 kept.truncated == oversized)
@@ -245,6 +254,7 @@ std::optional<QString> IniSettingsStore::moveDamaged(const QByteArray &bytes, bo
                           .arg(errorText(error)) + defaults;
     }
     salvaged_ = text_;
+    copies.prepend(QFileInfo(aside).fileName());
     for (qsizetype i = keptDamagedCopies; i < copies.size(); ++i)
         ::unlink(encoded(folder.filePath(copies[i])).constData());
     return what + QStringLiteral(" It was moved, unchanged, to %1.").arg(native(aside)) + defaults;
@@ -284,20 +294,26 @@ std::optional<QString> IniSettingsStore::locate(Target &target) const
                               "run as root does not follow, so nothing was written.")
             .arg(native(filePath_));
 
-    // stat follows the links: what counts is what the path leads to.
-    if (::stat(encoded(filePath_).constData(), &target.info) == 0) {
-        const QString real = resolved(filePath_);
+    // What the path leads to, resolved once: the checks and the rename are about that one path,
+    // whatever link is swapped in at the settings path meanwhile.
+    const QString real = resolved(filePath_);
+    if (!real.isEmpty() && ::stat(encoded(real).constData(), &target.info) == 0) {
         if (!S_ISREG(target.info.st_mode))
             return QStringLiteral("%1 is %2, not a settings file, so nothing was written to it.")
-                .arg(real.isEmpty() || real == filePath_
+                .arg(real == filePath_
                          ? native(filePath_)
                          : QStringLiteral("%1 (through its link, %2)")
                                .arg(native(filePath_), native(real)),
                      fileKindText(target.info.st_mode));
         target.path = real;
-        target.exists = !real.isEmpty();
+        target.exists = true;
         return std::nullopt;
     }
+    struct stat now {};
+    if (::stat(encoded(filePath_).constData(), &now) == 0)
+        return QStringLiteral("the settings file %1 was changed while it was saved, so nothing "
+                              "was written.")
+            .arg(native(filePath_));
     if (errno != ENOENT)
         return QStringLiteral("the settings file %1 could not be reached: %2.")
             .arg(native(filePath_), errorText(errno));
