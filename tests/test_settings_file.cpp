@@ -65,6 +65,9 @@ private slots:
         const QByteArray plain = "[Settings]\nchkHint=0\nlstWordSource=5\n";
         const QByteArray saved = "[Settings]\nchkHint=0\nlstWordSource=3\n";
         QTest::newRow("nothing yet: private folders") << QByteArray() << "" << "d" << saved << "";
+        QTest::newRow("through a link, other lines kept") << QByteArray("; mine\r\n[Other]\nx = 1\n\n"
+            "[Settings]\n chkHint = \"0\"\nlstWordSource=5\n") << "link" << "5" << QByteArray("; mine\r\n"
+            "[Other]\nx = 1\n\n[Settings]\n chkHint = \"0\"\nlstWordSource=3\n") << "";
         QTest::newRow("a key given twice") << QByteArray("[Settings]\nchkHint=0\n"
             "lstWordSource=5\nlstWordSource=6\n") << "" << "6" << saved << "";
         QTest::newRow("a second [Settings]") << QByteArray("[Settings]\nlstWordSource=5\n"
@@ -133,6 +136,8 @@ private slots:
                                 how == "dangling" ? path : folder));
         if (how == "file link")
             QVERIFY(makeNode("x", root.filePath("config/x.txt")));
+        if (how == "link")
+            QVERIFY(QFile::rename(path, folder + "/real.conf") && QFile::link("real.conf", path));
         if (how == "litter") {
             for (int day = 1; day <= 7; ++day)
                 QVERIFY(makeNode("x", path + QString(".damaged-2020010%1-000000").arg(day)));
@@ -188,6 +193,7 @@ private slots:
             QCOMPARE(QFileInfo(folder).permissions(),
                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
                          QFile::WriteUser | QFile::ExeUser);
+        QCOMPARE(kindOf(path) == S_IFLNK, how == "link" || how == "fifo" || how == "loop");
         QVERIFY(QDir(outside.path()).isEmpty() && !QFileInfo::exists(root.filePath("nowhere")));
         const QDir dir(QFileInfo(path).path());
         QVERIFY(dir.entryList({"*.saving-*"}, QDir::Files).isEmpty());
