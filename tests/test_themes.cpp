@@ -228,7 +228,8 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, shown);
         GameRig rig; // its fakes, for a game in this locale
-        Game game(rig.options, {rig.files, rig.random, rig.messages, rig.busy, rig.clock},
+        Game game(rig.options, {rig.files, rig.random, rig.messages, rig.busy, rig.clock,
+                   rig.worker},
                   {QStringLiteral("/data")}, QLocale(locale));
         MainWindow window(game, rig.options);
         window.showCentred();
