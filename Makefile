@@ -1,25 +1,43 @@
-# The two set-up commands: `make run` and `make test`. Each installs any missing Debian
-# packages, then configures and builds into build/.
+# make run builds the game alone and starts it; make test builds everything and runs the suite.
+# Each target first installs the Debian packages it needs (tools/install-deps.sh).
 BUILD_DIR := build
 CHECK_DIR := build-check
 FUZZ_DIR := build-fuzz
 FUZZ_SECONDS := 60
+CTEST := QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+CONFIGURE := @[ -f $(BUILD_DIR)/build.ninja ] || cmake -S . -B $(BUILD_DIR) -G Ninja
 
-.PHONY: run test build deps package check bench fuzz clean
+.PHONY: run test package-test build package check bench fuzz clean
 
-run: build
+# Only what the window needs: the game and its word lists, not the tests.
+run:
+	@sh tools/install-deps.sh
+	$(CONFIGURE)
+	cmake --build $(BUILD_DIR) --target gibbetry
 	./$(BUILD_DIR)/gibbetry
 
-test: build
-	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
-
-build: deps
-	@[ -f $(BUILD_DIR)/build.ninja ] || cmake -S . -B $(BUILD_DIR) -G Ninja
+# The unit, window and install tests; the package's own test is make package-test.
+test:
+	@sh tools/install-deps.sh test
+	$(CONFIGURE)
 	cmake --build $(BUILD_DIR)
+	$(CTEST) --test-dir $(BUILD_DIR) -LE package
+
+build:
+	@sh tools/install-deps.sh
+	$(CONFIGURE)
+	cmake --build $(BUILD_DIR)
+
+# dpkg-buildpackage on a copy of the source, then lintian on what it made.
+package-test:
+	@sh tools/install-deps.sh package
+	$(CONFIGURE)
+	$(CTEST) --test-dir $(BUILD_DIR) -L package
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, the monkey player at
 # its full length.
-check: deps
+check:
+	@sh tools/install-deps.sh test
 	@[ -f $(CHECK_DIR)/build.ninja ] || cmake -S . -B $(CHECK_DIR) -G Ninja \
 		-DCMAKE_BUILD_TYPE=Debug -DGIBBETRY_SANITIZE=ON
 	cmake --build $(CHECK_DIR)
@@ -27,9 +45,6 @@ check: deps
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(CHECK_DIR) --output-on-failure -j2
-
-deps:
-	@sh tools/install-deps.sh
 
 # Each fuzz target for FUZZ_SECONDS, from the seeds in tests/fuzz/corpus/ (libFuzzer, clang).
 fuzz:
@@ -44,18 +59,18 @@ fuzz:
 	done
 
 # Speed of the word-list read and of a new game (Google Benchmark).
-bench: build
+bench:
 	@sh tools/install-deps.sh bench
 	cmake -S . -B $(BUILD_DIR) >/dev/null
 	cmake --build $(BUILD_DIR) --target gibbetry-bench
 	./$(BUILD_DIR)/bench/gibbetry-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-# The Debian package, build/gibbetry_<version>_amd64.deb, built afresh by debian/rules in
-# build-deb/.
+# The binary package, built by dpkg-buildpackage from a copy of the source; a copy of the .deb
+# is left in build/.
 package:
 	@sh tools/install-deps.sh package
-	debian/rules clean
-	$(if $(filter 0,$(shell id -u)),,fakeroot) debian/rules binary DEB_OUT=$(CURDIR)/$(BUILD_DIR)
+	work=$$(mktemp -d) && sh tools/build-package.sh . "$$work" -b && mkdir -p $(BUILD_DIR) && \
+		cp "$$work"/gibbetry_*.deb $(BUILD_DIR)/ && rm -rf "$$work"
 
 clean:
 	rm -rf $(BUILD_DIR) $(CHECK_DIR) $(FUZZ_DIR)

@@ -15,9 +15,11 @@ ls "$plugins"/platforms/libqwayland-*.so >/dev/null 2>&1 ||
     { echo "SKIP: Qt's wayland plugin (qt6-wayland) is not installed"; exit 77; }
 
 rm -rf "$work"
-mkdir -p "$work/runtime" "$work/config"
-chmod 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
+mkdir -p "$work/config"
+# The compositor's socket path must fit in 108 bytes: a short folder in /tmp, never the build tree
+# (nor a TMPDIR that may be as long).
+runtime=$(mktemp -d /tmp/gibbetry-wl.XXXXXX) || exit 1
+export XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$work/config"
 export WAYLAND_DISPLAY=gibbetry-test QT_QPA_PLATFORM=wayland
 unset DISPLAY
 # Under the sanitizers (make check): what Qt's Wayland client keeps to the end is not ours. Whole
@@ -27,7 +29,7 @@ export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan-wayland.su
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
     >"$work/weston.log" 2>&1 &
 weston_pid=$!
-trap 'kill $weston_pid 2>/dev/null; wait $weston_pid 2>/dev/null' EXIT
+trap 'kill $weston_pid 2>/dev/null; wait $weston_pid 2>/dev/null; rm -rf "$runtime"' EXIT
 tries=0
 until [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]; do
     tries=$((tries + 1))

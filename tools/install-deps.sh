@@ -1,16 +1,20 @@
 #!/bin/sh
-# Installs the Debian 12 packages that building, running and testing Gibbetry need, when any
-# is missing: with apt-get as root, through sudo otherwise, or prints the apt-get line and stops.
-# With an argument (package, bench, fuzz, startup), also what that make target needs; with
-# "words", the Debian data that tools/word-lists/make-word-lists.mjs reads (it also needs
-# Node.js with npm).
+# Installs the Debian 12 packages a make target needs, when any is missing: with apt-get as root,
+# through sudo otherwise, or prints the apt-get line and stops. Without an argument, what building
+# and running the game needs (make run); with one (test, package, bench, fuzz, startup), also what
+# that target needs; with "words", the Debian data that tools/word-lists/make-word-lists.mjs reads
+# (it also needs Node.js with npm).
 set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
-fonts-liberation2 fonts-comic-neue desktop-file-utils appstream weston qt6-wayland \
-debhelper fakeroot lintian adwaita-qt6"
+fonts-liberation2 fonts-comic-neue"
+# The window, install and metadata tests: a headless Weston with Qt's plugin, the validators, the
+# Adwaita style the dialogs' captions are measured under.
+TEST_PACKAGES="weston qt6-wayland desktop-file-utils appstream adwaita-qt6"
 case "${1:-}" in
-package) PACKAGES="$PACKAGES dpkg-dev" ;;
+test) PACKAGES="$PACKAGES $TEST_PACKAGES" ;;
+# dpkg-buildpackage with the Build-Depends of debian/control, then lintian on its output.
+package) PACKAGES="$PACKAGES $TEST_PACKAGES dpkg-dev debhelper lintian" ;;
 bench) PACKAGES="$PACKAGES libbenchmark-dev" ;;
 fuzz) PACKAGES="$PACKAGES clang libclang-rt-14-dev" ;;
 startup) PACKAGES="$PACKAGES xvfb xauth x11-utils time bc procps" ;;
