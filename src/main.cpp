@@ -12,12 +12,14 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -67,6 +69,37 @@ const char *cannotRun(int argc, char **argv)
     return nullptr;
 }
 
+// --help and --version, answered before Qt looks for a desktop, so that they work without one.
+// Single-dash words are read as long options, so Qt's own (-platform xcb, -style fusion, -reverse)
+// are unknown here, ignored, and left to QApplication. Returns the exit status once answered.
+std::optional<int> answerCommandLine(int argc, char **argv)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "A game of hangman. It also takes Qt's options, such as -platform and -style."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    parser.addOptions({help, version});
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    parser.parse(arguments);
+    if (parser.isSet(help))
+        // No application object yet: the usage line names the program itself.
+        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                         QStringLiteral("gibbetry"))),
+                   stdout);
+    else if (parser.isSet(version))
+        std::printf("gibbetry %d.%d.%d\n", gibbetry::version::major, gibbetry::version::minor,
+                    gibbetry::version::revision);
+    else
+        return std::nullopt;
+    return 0;
+}
+
 // Where the word lists are when the working directory has none: beside the binary in the
 // build tree, or in share/gibbetry/words of the installed tree.
 QStringList wordListDirs()
@@ -80,6 +113,8 @@ QStringList wordListDirs()
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     if (const char *why = cannotRun(argc, argv)) {
         std::fputs(why, stderr);
         return 1;
