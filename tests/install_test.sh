@@ -2,11 +2,12 @@
 # Installs the build into a staging folder and starts the installed game from another directory:
 # it must find its word lists through its own location. A copy of the binary with no data beside
 # it must say that it could not read its list, or the first check would prove nothing.
-# Usage: install_test.sh BUILD_DIR WORK_DIR
+# Usage: install_test.sh BUILD_DIR WORK_DIR [BINDIR, bin unless given]
 set -u
 build=$1
 work=$2
 stage=$work/stage
+game=$stage/${3:-bin}/gibbetry
 passed=0
 failed=0
 check() { # check NAME COMMAND...
@@ -19,7 +20,7 @@ rm -rf "$work"
 mkdir -p "$work/elsewhere" "$work/config" "$work/bare"
 cmake --install "$build" --prefix "$stage" >"$work/install.log" 2>&1 || { cat "$work/install.log"; exit 1; }
 
-check "binary installed" test -x "$stage/bin/gibbetry"
+check "binary installed" test -x "$game"
 for list in "Australian English Dictionary" "Ogden's Basic English Words" "SmarterKid 1" \
     "SmarterKid 2" "SmarterKid 3" "SmarterKid 4" "SmarterKid 5"; do
     check "word list $list" test -s "$stage/share/gibbetry/words/$list.txt"
@@ -47,9 +48,9 @@ run() {
     return 1
 }
 
-check "installed game keeps running" run "$work/installed" "$stage/bin/gibbetry"
+check "installed game keeps running" run "$work/installed" "$game"
 check "installed game found its list" sh -c "! grep -q 'could not be read' '$work/installed.log'"
-cp "$stage/bin/gibbetry" "$work/bare/gibbetry"
+cp "$game" "$work/bare/gibbetry"
 check "a lone binary runs" run "$work/bare-run" "$work/bare/gibbetry"
 check "a lone binary says what it lacks" grep -q "could not be read" "$work/bare-run.log"
 
