@@ -435,7 +435,7 @@ function buildKids(words, pool) {
   const counted = new Set();
   const lists = [];
   const candidates = [];
-  for (const spec of KID_LISTS) {
+  for (const kid of KID_LISTS) {
     const chosen = [];
     const removed = {};
     // each word is counted once, by the first level and screen that kept it out
@@ -444,48 +444,48 @@ function buildKids(words, pool) {
       counted.add(w);
       (removed[why] ??= []).push(w);
     };
-    const want = spec.size;
-    const wantPool = Math.round(spec.size * POOL_MARGIN);
+    const want = kid.size;
+    const wantPool = Math.round(kid.size * POOL_MARGIN);
     for (const word of words) {
       if (chosen.length >= (pool ? wantPool : want)) break;
       if (taken.has(word)) continue;
       // a reviewed Australian word enters at its own level, whatever SCOWL's size for it
       const aus = AUSTRALIAN_LEVEL.get(word);
-      if (aus ? aus > spec.level : !(LEVEL_OF.get(word) <= spec.scowl)) continue;
-      if (!aus && !spec.eligible(word) && !readInFor(word, spec.level)) continue;
+      if (aus ? aus > kid.level : !(LEVEL_OF.get(word) <= kid.scowl)) continue;
+      if (!aus && !kid.eligible(word) && !readInFor(word, kid.level)) continue;
       const why = kidScreen(word);
       if (why) { drop(why, word); taken.add(word); continue; }
       if (pool) {
         // a word read already counts towards the pool when it may enter here
         if (VERDICT.has(word)) {
-          if (readInFor(word, spec.level)) { chosen.push(word); taken.add(word); }
+          if (readInFor(word, kid.level)) { chosen.push(word); taken.add(word); }
           continue;
         }
-        candidates.push({ word, level: spec.level, flags: screen(word) });
+        candidates.push({ word, level: kid.level, flags: screen(word) });
         chosen.push(word);
         taken.add(word);
         continue;
       }
       // read out: counted under the meaning screen when it had flagged the word
       if (readOut(word)) { drop(screen(word).length ? 'meaning' : 'read out', word); taken.add(word); continue; }
-      if (!readInFor(word, spec.level)) { drop(VERDICT.has(word) ? 'read later' : 'unread', word); continue; }
+      if (!readInFor(word, kid.level)) { drop(VERDICT.has(word) ? 'read later' : 'unread', word); continue; }
       chosen.push(word);
       taken.add(word);
     }
     // A level whose readers sent too many words up is filled, commonest first, with words read
     // in one level higher: never with unread words.
     const filled = [];
-    if (!pool && chosen.length < spec.size * FILL_SHARE) {
+    if (!pool && chosen.length < kid.size * FILL_SHARE) {
       for (const word of words) {
-        if (chosen.length >= spec.size * FILL_SHARE) break;
+        if (chosen.length >= kid.size * FILL_SHARE) break;
         const v = VERDICT.get(word);
-        if (taken.has(word) || !v || v.verdict !== 'in' || v.level !== spec.level + 1) continue;
+        if (taken.has(word) || !v || v.verdict !== 'in' || v.level !== kid.level + 1) continue;
         chosen.push(word);
         filled.push(word);
         taken.add(word);
       }
     }
-    lists.push({ ...spec, kids: true, words: chosen, removed, filled });
+    lists.push({ ...kid, kids: true, words: chosen, removed, filled });
   }
   return { lists, candidates };
 }
