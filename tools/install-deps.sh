@@ -14,7 +14,8 @@ TEST_PACKAGES="weston qt6-wayland desktop-file-utils appstream adwaita-qt6"
 case "${1:-}" in
 test) PACKAGES="$PACKAGES $TEST_PACKAGES" ;;
 # dpkg-buildpackage with the Build-Depends of debian/control, then lintian on its output.
-package) PACKAGES="$PACKAGES $TEST_PACKAGES dpkg-dev debhelper lintian" ;;
+# dpkg-checkbuilddeps also asks for build-essential itself, which nothing here depends on.
+package) PACKAGES="$PACKAGES $TEST_PACKAGES build-essential dpkg-dev debhelper lintian" ;;
 bench) PACKAGES="$PACKAGES libbenchmark-dev" ;;
 fuzz) PACKAGES="$PACKAGES clang libclang-rt-14-dev" ;;
 startup) PACKAGES="$PACKAGES xvfb xauth x11-utils time bc procps" ;;
