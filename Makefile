@@ -72,6 +72,7 @@ package:
 	work=$$(mktemp -d) && sh tools/build-package.sh . "$$work" -b && mkdir -p $(BUILD_DIR) && \
 		cp "$$work"/gibbetry_*.deb $(BUILD_DIR)/ && rm -rf "$$work"
 
+# debian/rules clean too where debhelper is installed (make run does not install it).
 clean:
 	rm -rf $(BUILD_DIR) $(CHECK_DIR) $(FUZZ_DIR)
-	debian/rules clean
+	! command -v dh >/dev/null || debian/rules clean
