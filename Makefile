@@ -61,7 +61,7 @@ fuzz:
 # Speed of the word-list read and of a new game (Google Benchmark).
 bench:
 	@sh tools/install-deps.sh bench
-	cmake -S . -B $(BUILD_DIR) >/dev/null
+	cmake -S . -B $(BUILD_DIR) -G Ninja >/dev/null
 	cmake --build $(BUILD_DIR) --target gibbetry-bench
 	./$(BUILD_DIR)/bench/gibbetry-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
