@@ -179,7 +179,7 @@ private slots:
     }
 
     // The board and the About box stand on the theme's window colour, also when the theme
-    // changes under a running game; the light default stays the design's light grey and black.
+    // changes under a running game; the light default stays light grey and black.
     void theBoardStandsOnTheThemesWindow_data()
     {
         QTest::addColumn<int>("theme");

@@ -9,8 +9,8 @@ class QPalette;
 namespace gibbetry {
 
 // How the board is drawn on a desktop theme: on the theme's window colour, with text, borders and
-// the figure in the theme's text colour, and the design's coloured marks in the nearest shade of
-// their own hue that reads on that ground.
+// the figure in the theme's text colour, and the coloured marks in the nearest shade of their own
+// hue that reads on that ground.
 struct BoardColours {
     QColor background; // the board's ground: tiles, slots, status fields, the figure's area
     QColor ink;        // text in the default colour, and the figure's lines
@@ -21,9 +21,9 @@ struct BoardColours {
 // colours count as the theme's.
 BoardColours boardColours(const QPalette &palette);
 
-// The colour a text of `wanted` colour is drawn in on `ground`. The default colour and the
-// design's black (its light desktop's text colour) become the ink; red, green and blue stay as
-// they are where they read at markContrast, else become the nearest shade of their hue that does.
+// The colour a text of `wanted` colour is drawn in on `colours.background`. The default colour
+// and black (the light desktop's text colour) become the ink; red, green and blue stay as they
+// are where they read at markContrast, else become the nearest shade of their hue that does.
 QColor drawnColour(Rgb wanted, const BoardColours &colours);
 
 // A letter in this colour is a miss: besides its colour, it is drawn struck through, so that it
