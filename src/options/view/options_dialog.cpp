@@ -31,7 +31,7 @@ OptionsDialog::OptionsDialog(Options &options, OptionsHost &host, QWidget *paren
 
 void OptionsDialog::fitCaptions()
 {
-    // Each caption in its design font, or as much smaller as the style's metrics ask.
+    // Each caption in its font, or as much smaller as the style's metrics ask.
     const QFont frameFont = msSansSerif(12);
     const QFont optionFont = msSansSerif(9.75);
     const std::pair<QWidget *, QFont> captions[] = {
@@ -66,22 +66,20 @@ void OptionsDialog::changeEvent(QEvent *event)
 
 void OptionsDialog::build()
 {
-    // The frames set their own font; controls inside that have none take the window's default,
-    // which must be set explicitly or they would inherit the frame's.
+    // The captions' fonts and the word list's box are set by fitCaptions(), once the style is
+    // known. The frames have their own font; controls inside them without a caption take the
+    // window's default, which must be set explicitly or they would inherit the frame's.
     const QFont defaultFont = msSansSerif(8);
 
     fraGuess_ = new QGroupBox(QStringLiteral("Select the number of wrong guesses allowed"), this);
     fraGuess_->setGeometry(fromTwips(120, 120, 5175, 1815));
-    fraGuess_->setFont(msSansSerif(12));
     optGuessGUI_ = new QRadioButton(QStringLiteral("Draw the hangman (allows 12 wrong guesses)"),
                                     fraGuess_);
     optGuessGUI_->setGeometry(fromTwips(360, 480, 4575, 375));
-    optGuessGUI_->setFont(msSansSerif(9.75));
     optGuessGUI_->setToolTip(
         QStringLiteral("Each wrong guess will result in part of the hangman being drawn"));
     optGuessManual_ = new QRadioButton(QStringLiteral("Make a manual selection"), fraGuess_);
     optGuessManual_->setGeometry(fromTwips(360, 1080, 2655, 375));
-    optGuessManual_->setFont(msSansSerif(9.75));
     comGuess_ = new QComboBox(fraGuess_);
     comGuess_->setGeometry(fromTwips(3000, 1080, 855, 315));
     comGuess_->setFont(defaultFont);
@@ -90,23 +88,18 @@ void OptionsDialog::build()
 
     fraWordList_ = new QGroupBox(QStringLiteral("Select source for word list"), this);
     fraWordList_->setGeometry(fromTwips(120, 2280, 5175, 1575));
-    fraWordList_->setFont(msSansSerif(12));
     lstWordSource_ = new QListWidget(fraWordList_);
-    lstWordSource_->setGeometry(fromTwips(240, 480, 4695, 840));
     lstWordSource_->setFont(defaultFont);
     lstWordSource_->addItems(OptionsControls::wordSourceItems());
     lstWordSource_->setSelectionMode(QAbstractItemView::SingleSelection);
 
     fraOther_ = new QGroupBox(QStringLiteral("Other options"), this);
     fraOther_->setGeometry(fromTwips(120, 4200, 5175, 1815));
-    fraOther_->setFont(msSansSerif(12));
     chkHint_ = new QCheckBox(QStringLiteral("Show a hint"), fraOther_);
     chkHint_->setGeometry(fromTwips(360, 480, 4095, 495));
-    chkHint_->setFont(msSansSerif(9.75));
     chkHint_->setToolTip(QStringLiteral("Supplies you with a hint to help you to solve the word"));
     chkLength_ = new QCheckBox(QStringLiteral("Limit the length of the words used to"), fraOther_);
     chkLength_->setGeometry(fromTwips(360, 1080, 3495, 495));
-    chkLength_->setFont(msSansSerif(9.75));
     comLength_ = new QComboBox(fraOther_);
     comLength_->setGeometry(fromTwips(3960, 1200, 855, 315));
     comLength_->setFont(defaultFont);
@@ -116,7 +109,6 @@ void OptionsDialog::build()
     // DONE reacts only when pressed: neither Enter's default nor Escape's cancel button.
     cmdDone_ = new QPushButton(QStringLiteral("DONE"), this);
     cmdDone_->setGeometry(fromTwips(1920, 6360, 1455, 495));
-    cmdDone_->setFont(msSansSerif(12));
     cmdDone_->setAutoDefault(false);
     cmdDone_->setDefault(false);
 
