@@ -32,7 +32,7 @@ bool captionFits(const QWidget &control)
            box->fontMetrics().horizontalAdvance(box->title()) <= title.width();
 }
 
-bool fitCaption(QWidget &control, const QFont &designFont)
+void fitCaption(QWidget &control, const QFont &designFont)
 {
     control.setFont(designFont);
     control.ensurePolished();
@@ -40,7 +40,6 @@ bool fitCaption(QWidget &control, const QFont &designFont)
         control.setFont(font);
         return captionFits(control);
     }));
-    return captionFits(control);
 }
 
 } // namespace gibbetry

@@ -17,11 +17,11 @@ inline constexpr double minimumLegiblePoints = 7.0;
 QFont shrunkFont(const QFont &font, const std::function<bool(const QFont &)> &fits);
 
 // Whether the caption of a check box, option button, push button or frame fits the control's
-// present size, in its present font, by its style's own measure (its size hint).
+// present size, in its present font, by its style's own measure (a button's size hint, the room
+// the style gives a frame's title).
 bool captionFits(const QWidget &control);
 
 // Draws a control's caption in `designFont`, or in a smaller size of it that fits (shrunkFont).
-// Returns whether the caption fits.
-bool fitCaption(QWidget &control, const QFont &designFont);
+void fitCaption(QWidget &control, const QFont &designFont);
 
 } // namespace gibbetry
