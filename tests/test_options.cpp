@@ -257,6 +257,14 @@ private slots:
         QCOMPARE(host.status[2], "Ogden's Basic English Words - 850 words");
         QCOMPARE(store.values["Settings/lstWordSource"], "1");
         QCOMPARE(host.calls.last(), "cmdNewGame_Click");
+        // A read that fails after DONE, with the dialog open on a change not yet confirmed: only
+        // the list's key is stored.
+        store.values["Settings/lstWordSource"] = "5";
+        options->live(host).setWordSourceIndex(5);
+        options->live(host).setChkLength(1);
+        options->keepLoadedWordSource(host);
+        QCOMPARE(store.values["Settings/lstWordSource"], "1");
+        QCOMPARE(store.values["Settings/chkLength"], "0");
     }
 
     void parsesOnlyWhatTheProgramWrites_data()

@@ -137,6 +137,11 @@ void Options::SaveSettings(const OptionsControls &controls)
     };
     for (int i = 0; i < key.size(); ++i)
         store_.write(section, key[i], values[i]);
+    commitSettings();
+}
+
+void Options::commitSettings()
+{
     if (const std::optional<QString> failure = store_.commit()) {
         messages_.show(MessageBox::Icon::Warning,
                        QStringLiteral("Your options could not be saved: %1\n\n"
@@ -169,8 +174,11 @@ void Options::keepLoadedWordSource(OptionsHost &host)
     controls.setWordSourceIndex(loaded);
     controls.clearWordSourceChanged();
     ShowOptionsStatus(host);
-    if (!inDone_)
-        SaveSettings(controls);
+    // Only the list's key: the dialog may be open on changes not confirmed with DONE.
+    if (!inDone_) {
+        store_.write(section, keys()[4], QString::number(loaded));
+        commitSettings();
+    }
 }
 
 void Options::ShowOptionsStatus(OptionsHost &host)

@@ -51,6 +51,7 @@ public:
 private:
     void LoadSettings(OptionsControls &controls);
     void SaveSettings(const OptionsControls &controls);
+    void commitSettings(); // tells the player when the store could not save
 
     SettingsStore &store_;
     MessageBox &messages_;
