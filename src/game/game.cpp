@@ -64,12 +64,19 @@ struct Game::ListRead {
     QStringList paths;  // the bare name in the working directory first, then the data folders
     int first = 0;      // where this read starts: after a place that did not answer
     std::atomic<int> current{0};
-    std::atomic<bool> abandoned{false};
+    std::atomic<bool> abandoned{false}; // given up, replaced, or its game gone: no further file
     int found = -1;
     FileContents contents;
     FileContents own;   // the player's own list in the working directory, as found
     ParsedWordList parsed;
 };
+
+Game::~Game()
+{
+    // A read still running stops before its next file: the reader it uses goes with this game.
+    if (reading_)
+        reading_->abandoned = true;
+}
 
 void Game::ReadWordSource()
 {
@@ -87,8 +94,13 @@ void Game::ReadWordSource()
 
 void Game::readList(std::shared_ptr<ListRead> read)
 {
+    if (reading_)
+        reading_->abandoned = true; // its result would be dropped
+    read->current = read->first;
     reading_ = read;
     platform_.busy.setBusy(true);
+    // The reader is the game's, not the work's: a work that outlives the game opens no further
+    // file, though one already being read is finished in the reader's own code.
     FileReader &files = platform_.files;
     auto work = [read, &files] {
         for (int i = read->first; i < read->paths.size() && !read->abandoned; ++i) {

@@ -48,6 +48,7 @@ public:
     // dataDirs: where a word list is looked for when the working directory has no such file.
     Game(Options &options, GamePlatform platform, QStringList dataDirs,
          QLocale locale = QLocale::system());
+    ~Game() override;
 
     void Form_Load();
     void Form_Unload();
