@@ -170,7 +170,7 @@ std::optional<QString> IniSettingsStore::load()
         keptAsIs_ = QStringLiteral("the settings file %1 could not be read (%2), so it was left "
                                    "as it is.")
                         .arg(native(filePath_), contents.reason);
-        if (std::exchange(unreadableTold_, true))
+        if (std::exchange(keptAsIsTold_, true))
             return std::nullopt;
         return QStringLiteral("The settings file %1 could not be read: %2. Gibbetry starts from "
                               "the default options and will not save over that file.")
@@ -222,6 +222,18 @@ std::optional<QString> IniSettingsStore::moveDamaged(const QByteArray &bytes, bo
         else if (copy.startsWith(stemName + QLatin1Char('-')))
             n = std::max(n, copy.mid(stemName.size() + 1).toInt() + 1);
     }
+    // Root moves nothing another user's link leads to: it may be a system file.
+    if (::geteuid() == 0 &&
+        (isOthersLink(QFileInfo(filePath_).path()) || isOthersLink(filePath_))) {
+        keptAsIs_ = QStringLiteral("%1 is reached through another user's symbolic link, which "
+                                   "Gibbetry run as root does not follow, so nothing was written.")
+                        .arg(native(filePath_));
+        if (std::exchange(keptAsIsTold_, true))
+            return std::nullopt;
+        return what + QStringLiteral(" It is reached through another user's symbolic link, which "
+                                     "Gibbetry run as root does not follow, so it is left as it is "
+                                     "and options will not be saved over it.") + defaults;
+    }
     QString aside;
     int error = ENOENT;
     for (; n < 10000 && !target.isEmpty(); ++n) {
@@ -249,6 +261,8 @@ std::optional<QString> IniSettingsStore::moveDamaged(const QByteArray &bytes, bo
         keptAsIs_ = QStringLiteral("the settings file %1 could not be read and could not be moved "
                                    "aside, so it was left as it is.")
                         .arg(native(filePath_));
+        if (std::exchange(keptAsIsTold_, true))
+            return std::nullopt;
         return what + QStringLiteral(" It could not be moved aside (%1), so it is left as it is "
                                      "and options will not be saved over it.")
                           .arg(errorText(error)) + defaults;

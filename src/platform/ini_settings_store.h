@@ -50,7 +50,7 @@ private:
     // Values read from a damaged file now moved aside: in force until a save writes them.
     std::optional<SettingsText> salvaged_;
     QString keptAsIs_; // why the file must not be written over (unreadable, or damaged in place)
-    bool unreadableTold_ = false;
+    bool keptAsIsTold_ = false; // a file left as it is is told once a run
     // What read() gave for each key: a write of the same value is no change of this run's.
     QMap<std::pair<QString, QString>, QString> seen_;
     struct Write { QString section, key, value; };
