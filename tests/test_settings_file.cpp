@@ -84,6 +84,8 @@ private slots:
         QTest::newRow("lines and options written meanwhile") << plain << "edit" << "5"
             << QByteArray("[Settings]\nchkHint=1\nlstWordSource=3\n; new\n[Tool]\nx=1\n") << "";
         QTest::newRow("root over a player's 0600 file") << plain << "owner" << "5" << saved << "";
+        QTest::newRow("root: a folder not of the config folder's owner") << plain << "foreign"
+            << "5" << QByteArray() << "writes in no other user's folder";
         QTest::newRow("mode 2444 kept") << plain << "mode" << "5" << saved << "";
         QTest::newRow("a write that fails") << plain << "fsize" << "5" << QByteArray()
                                             << "could not be written: File too large";
@@ -95,7 +97,7 @@ private slots:
             "lstWordSource=5\nnotes\n") << "" << "5" << saved << "moved, unchanged, to";
         QTest::newRow("damaged, through another user's link, as root") << QByteArray("[Settings]\n"
             "lstWordSource=5\nnotes\n") << "others link" << "5" << QByteArray()
-            << "another user's symbolic link";
+            << "reached through another user's symbolic link";
         QTest::newRow("stale temporary files, many damaged copies") << QByteArray("notes\n")
             << "litter" << "d" << saved << "moved, unchanged, to";
         QTest::newRow("swapped for a link to a FIFO") << plain << "fifo" << "5" << QByteArray()
@@ -125,10 +127,13 @@ private slots:
         if (!before.isEmpty())
             QVERIFY(makeNode(before, path));
         const bool root0 = ::geteuid() == 0;
-        if ((how == "owner" || how == "device" || how == "others link") && !root0)
+        if ((how == "owner" || how == "device" || how == "others link" || how == "foreign") &&
+            !root0)
             QSKIP("making a player's file or a device needs root");
         if (how == "owner" && ( ::chown(QFile::encodeName(path), 65534, 65534) != 0))
             QFAIL("chown");
+        if (how == "foreign") // a player's config folder: what a link of theirs could lead to
+            QCOMPARE(::chown(QFile::encodeName(root.filePath("config")), 65534, 65534), 0);
         if (how == "owner" || how == "mode")
             QCOMPARE(::chmod(QFile::encodeName(path), how == "owner" ? 0600 : 02444), 0);
         if (how == "loop" || how == "device" || how == "folder")

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -64,6 +65,35 @@ bool isOthersLink(const QString &path)
            info.st_uid != ::geteuid();
 }
 
+// A folder held open, so that what is done in it is done there whatever is renamed meanwhile.
+struct OpenFolder {
+    explicit OpenFolder(const QString &path)
+        : fd(::open(encoded(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+    }
+    ~OpenFolder()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    OpenFolder(const OpenFolder &) = delete;
+    OpenFolder &operator=(const OpenFolder &) = delete;
+    const int fd;
+};
+
+// Run as root, the game writes and moves files only in folders of the config folder's owner (the
+// folder above the settings file's, not followed if a link): a link a player swaps in at any
+// moment then leads into none of another user's folders. folder is the one the file is in, open.
+bool rootMayUse(const OpenFolder &folder, const QString &filePath)
+{
+    if (::geteuid() != 0)
+        return true;
+    const QString config = QFileInfo(QFileInfo(filePath).path()).path();
+    struct stat owner {}, info {};
+    return ::lstat(encoded(config).constData(), &owner) == 0 && ::fstat(folder.fd, &info) == 0 &&
+           info.st_uid == owner.st_uid;
+}
+
 bool isWithin(const QString &path, const QString &folder)
 {
     return path.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
@@ -91,21 +121,23 @@ std::optional<QString> makeFolders(const QString &folder)
     return std::nullopt;
 }
 
-// Temporary files of saves that died with their game (the pid no longer runs, a minute gone).
-void removeStaleTemporaries(const QString &folder, const QString &prefix)
+// Temporary files of saves that died with their game (the pid no longer runs, a minute gone), in
+// the folder open as dir.
+void removeStaleTemporaries(int dir, const QString &folder, const QString &prefix)
 {
-    const QDir dir(folder);
-    for (const QString &name : dir.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System)) {
+    for (const QString &name : QDir(folder).entryList({prefix + QLatin1Char('*')},
+                                                      QDir::Files | QDir::Hidden | QDir::System)) {
         const QString pid = name.mid(prefix.size()).section(QLatin1Char('-'), 0, 0);
         bool numeric = false;
         const int owner = pid.toInt(&numeric);
         struct stat info {};
-        const QByteArray path = encoded(dir.filePath(name));
-        if (!numeric || owner <= 0 || owner == ::getpid() || ::lstat(path, &info) != 0 ||
+        const QByteArray file = encoded(name);
+        if (!numeric || owner <= 0 || owner == ::getpid() ||
+            ::fstatat(dir, file.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
             !S_ISREG(info.st_mode) || info.st_mtime > std::time(nullptr) - 60)
             continue;
         if (::kill(owner, 0) != 0 && errno == ESRCH)
-            ::unlink(path);
+            ::unlinkat(dir, file.constData(), 0);
     }
 }
 
@@ -222,25 +254,41 @@ std::optional<QString> IniSettingsStore::moveDamaged(const QByteArray &bytes, bo
         else if (copy.startsWith(stemName + QLatin1Char('-')))
             n = std::max(n, copy.mid(stemName.size() + 1).toInt() + 1);
     }
-    // Root moves nothing another user's link leads to: it may be a system file.
-    if (::geteuid() == 0 &&
-        (isOthersLink(QFileInfo(filePath_).path()) || isOthersLink(filePath_))) {
-        keptAsIs_ = QStringLiteral("%1 is reached through another user's symbolic link, which "
-                                   "Gibbetry run as root does not follow, so nothing was written.")
-                        .arg(native(filePath_));
+    // The file is moved within its folder as opened, so that a folder on the way swapped for a
+    // link meanwhile leads nowhere else.
+    const OpenFolder dir(file.path());
+    int error = dir.fd < 0 && !target.isEmpty() ? errno : ENOENT;
+    // Root moves nothing another user's link leads to, nor anything in another user's folder: it
+    // may be a system file.
+    const bool othersLink = ::geteuid() == 0 && (isOthersLink(QFileInfo(filePath_).path()) ||
+                                                 isOthersLink(filePath_));
+    if (othersLink || (dir.fd >= 0 && !rootMayUse(dir, filePath_))) {
+        const QString why =
+            othersLink ? QStringLiteral("it is reached through another user's symbolic link")
+                       : QStringLiteral("its folder %1 does not belong to the owner of %2")
+                             .arg(native(file.path()),
+                                  native(QFileInfo(QFileInfo(filePath_).path()).path()));
+        keptAsIs_ = QStringLiteral("the settings file %1 is left as it is, because %2 and "
+                                   "Gibbetry run as root does not write there.")
+                        .arg(native(filePath_), why);
         if (std::exchange(keptAsIsTold_, true))
             return std::nullopt;
-        return what + QStringLiteral(" It is reached through another user's symbolic link, which "
-                                     "Gibbetry run as root does not follow, so it is left as it is "
-                                     "and options will not be saved over it.") + defaults;
+        return what + QStringLiteral(" It is left as it is, and options will not be saved over "
+                                     "it, because %1 and Gibbetry run as root does not write "
+                                     "there.")
+                          .arg(why) + defaults;
     }
     QString aside;
-    int error = ENOENT;
-    for (; n < 10000 && !target.isEmpty(); ++n) {
+    for (; n < 10000 && !target.isEmpty() && dir.fd >= 0; ++n) {
         aside = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
-        if (QFileInfo::exists(aside))
+        struct stat there {};
+        const QByteArray asideName = encoded(QFileInfo(aside).fileName());
+        if (::fstatat(dir.fd, asideName.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0)
             continue;
-        error = ::rename(encoded(target).constData(), encoded(aside).constData()) == 0 ? 0 : errno;
+        error = ::renameat(dir.fd, encoded(file.fileName()).constData(), dir.fd,
+                           asideName.constData()) == 0
+                    ? 0
+                    : errno;
         break;
     }
 
@@ -270,7 +318,7 @@ std::optional<QString> IniSettingsStore::moveDamaged(const QByteArray &bytes, bo
     salvaged_ = text_;
     copies.prepend(QFileInfo(aside).fileName());
     for (qsizetype i = keptDamagedCopies; i < copies.size(); ++i)
-        ::unlink(encoded(folder.filePath(copies[i])).constData());
+        ::unlinkat(dir.fd, encoded(copies[i]).constData(), 0);
     return what + QStringLiteral(" It was moved, unchanged, to %1.").arg(native(aside)) + defaults;
 }
 
@@ -390,14 +438,41 @@ std::optional<QString> IniSettingsStore::commit()
     return std::nullopt;
 }
 
-std::optional<QString> IniSettingsStore::saveTo(const Target &target, const QByteArray &bytes)
+std::optional<QString> IniSettingsStore::saveTo(const Target &target, const QByteArray &bytes) const
 {
     const QFileInfo file(target.path);
+    // The folder is opened once and every later step goes through it, so that a folder on the way
+    // swapped for a link after the checks leads nowhere else. It must hold the file that was
+    // checked, or be the folder that was checked when there is no file yet.
+    const OpenFolder folder(file.path());
+    const int dir = folder.fd;
+    if (dir < 0)
+        return QStringLiteral("the folder %1 cannot be written to: %2.")
+            .arg(native(file.path()), errorText(errno));
+    const QByteArray name = encoded(file.fileName());
+    struct stat found {};
+    if ((target.exists ? ::fstatat(dir, name.constData(), &found, AT_SYMLINK_NOFOLLOW)
+                       : ::fstat(dir, &found)) != 0 ||
+        found.st_dev != target.info.st_dev || found.st_ino != target.info.st_ino)
+        return QStringLiteral("the settings file %1 was changed while it was saved, so nothing "
+                              "was written.")
+            .arg(native(target.path));
+    if (!rootMayUse(folder, filePath_))
+        return QStringLiteral("the folder %1 does not belong to the owner of %2, and Gibbetry run "
+                              "as root writes in no other user's folder, so nothing was written.")
+            .arg(native(file.path()), native(QFileInfo(QFileInfo(filePath_).path()).path()));
     const QString prefix = file.fileName() + QStringLiteral(".saving-");
-    removeStaleTemporaries(file.path(), prefix);
-    QByteArray temporary =
-        encoded(file.dir().filePath(prefix + QString::number(::getpid()) + QStringLiteral("-XXXXXX")));
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC); // made 0600
+    removeStaleTemporaries(dir, file.path(), prefix);
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = encoded(prefix + QString::number(::getpid()) + QLatin1Char('-') +
+                            QString::number(QRandomGenerator::global()->generate(), 36));
+        fd = ::openat(dir, temporary.constData(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
     if (fd < 0)
         return QStringLiteral("the folder %1 cannot be written to: %2.")
             .arg(native(file.path()), errorText(errno));
@@ -409,9 +484,9 @@ std::optional<QString> IniSettingsStore::saveTo(const Target &target, const QByt
                     ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int error = ok ? 0 : errno;
     if (::close(fd) != 0 || !ok ||
-        ::rename(temporary.constData(), encoded(target.path).constData()) != 0) {
+        ::renameat(dir, temporary.constData(), dir, name.constData()) != 0) {
         const int failure = error ? error : errno;
-        ::unlink(temporary.constData());
+        ::unlinkat(dir, temporary.constData(), 0);
         if (failure == ENOSPC || failure == EDQUOT)
             return QStringLiteral("there is no room left on the disk that holds %1, so the file "
                                   "was left as it was.")
@@ -422,11 +497,7 @@ std::optional<QString> IniSettingsStore::saveTo(const Target &target, const QByt
     }
     // The rename itself is made durable with the folder; a folder that cannot be synced does
     // not undo a save that took place.
-    if (const int dir = ::open(encoded(file.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    ::fsync(dir);
     return std::nullopt;
 }
 

@@ -42,7 +42,7 @@ private:
     // The file's real place, found once per save, with its folders made; or why not to write.
     std::optional<QString> locate(Target &target) const;
     std::optional<QString> moveDamaged(const QByteArray &bytes, bool oversized);
-    static std::optional<QString> saveTo(const Target &target, const QByteArray &bytes);
+    std::optional<QString> saveTo(const Target &target, const QByteArray &bytes) const;
 
     QString filePath_;   // absolute, as given: the config folder is the one above its folder
     SettingsText text_;  // as last loaded or saved: what this run knows the file holds
