@@ -306,8 +306,8 @@ std::optional<QString> IniSettingsStore::moveDamaged(const QByteArray &bytes, bo
         return what + QStringLiteral(" It has been moved away meanwhile.") + defaults;
     }
     if (error != 0) {
-        keptAsIs_ = QStringLiteral("the settings file %1 could not be read and could not be moved "
-                                   "aside, so it was left as it is.")
+        keptAsIs_ = QStringLiteral("the settings file %1 could not be read as Gibbetry's settings "
+                                   "and could not be moved aside, so it was left as it is.")
                         .arg(native(filePath_));
         if (std::exchange(keptAsIsTold_, true))
             return std::nullopt;
