@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 #include <sys/stat.h>
 
 using namespace gibbetry;
@@ -73,13 +75,13 @@ private slots:
     void theWorkerGivesUpAtTheLimit()
     {
         QtWorker worker;
-        QSemaphore gate;
+        auto gate = std::make_shared<QSemaphore>(); // the thread may return from it after this test
         QList<bool> reports;
         worker.run([] {}, std::chrono::hours(1), [&](bool finished) { reports << finished; });
-        worker.run([&] { gate.acquire(); }, std::chrono::milliseconds(1),
+        worker.run([gate] { gate->acquire(); }, std::chrono::milliseconds(1),
                    [&](bool finished) { reports << finished; });
         QTRY_COMPARE(reports.size(), 2);
-        gate.release();
+        gate->release();
         worker.run([] {}, std::chrono::hours(1), [&](bool finished) { reports << finished; });
         QTRY_COMPARE(reports.size(), 3);
         QCOMPARE(reports, (QList<bool>{true, false, true}));
