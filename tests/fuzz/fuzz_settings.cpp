@@ -2,6 +2,7 @@
 // loaded option must lie in its control's range, and what DONE saves must load back the same.
 // The input is the nine texts separated by NUL bytes; a missing one is a missing key.
 #include "fakes.h"
+#include "fuzz/require.h"
 #include "options/options.h"
 
 #include <cstdint>
@@ -12,14 +13,6 @@ using namespace gibbetry;
 using namespace gibbetry::test;
 
 namespace {
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "property broken: %s\n", what);
-        std::abort();
-    }
-}
 
 void checkRanges(const OptionsControls &c)
 {

@@ -2,6 +2,7 @@
 // reads back as set, every other key as it was, and the text written parses to itself.
 // Input: a byte choosing the key, one choosing the section, one choosing the value, then the text.
 #include "platform/settings_text.h"
+#include "fuzz/require.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -10,14 +11,6 @@
 using namespace gibbetry;
 
 namespace {
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "property broken: %s\n", what);
-        std::abort();
-    }
-}
 
 bool isUtf8(const QByteArray &bytes)
 {

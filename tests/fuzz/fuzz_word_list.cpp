@@ -2,24 +2,13 @@
 // survival: no entry holds a line end; joined back, the entries are the decoded text with line
 // ends normalised; at most 50000 entries; the playable marks agree with the playable rule.
 #include "game/word_list.h"
+#include "fuzz/require.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstdio>
 
 using namespace gibbetry;
-
-namespace {
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "property broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
