@@ -21,8 +21,9 @@ bool isSpace(char c)
     return c == ' ' || c == '\t';
 }
 
-// Where a "; comment" after a value begins (at the blanks before the ";"), or -1. A ";" inside
-// double quotes, or with no blank before it, is part of the value.
+// Where a note after a value begins (at the blanks before it), or -1: the first "#" or ";"
+// outside double quotes, with or without a blank before it. None of the game's values holds
+// either, so "lstWordSource=3 # kids" and "comGuessLI=4;note" read as 3 and 4.
 qsizetype commentStart(const QByteArray &afterEquals)
 {
     qsizetype i = 0;
@@ -34,7 +35,7 @@ qsizetype commentStart(const QByteArray &afterEquals)
             i = close + 1;
     }
     for (; i < afterEquals.size(); ++i) {
-        if (afterEquals[i] != ';' || i == 0 || !isSpace(afterEquals[i - 1]))
+        if (afterEquals[i] != ';' && afterEquals[i] != '#')
             continue;
         qsizetype start = i;
         while (start > 0 && isSpace(afterEquals[start - 1]))
