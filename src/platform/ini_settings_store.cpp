@@ -102,13 +102,14 @@ struct IniSettingsStore::Target {
     QByteArray path;     // the file's real path: the rename goes over it, never through a link
     bool exists = false; // a regular file is there
     struct stat info {}; // the file's, or its folder's when it does not exist yet
+    struct stat folder {}; // the folder it is in
 };
 
 // One save's state across its rounds of reading, merging and renaming.
 struct IniSettingsStore::Round {
     QList<Write> writes;
     SettingsText merged;  // what the file holds once done
-    bool first = true;    // the file or folder that was located must still be there
+    bool first = true;    // the folder that was located must still be the one held open
     bool renamed = false; // this save's text replaced the file at least once
     bool done = false;
     QByteArray appended;  // bytes added to a replaced file at the last moment: merged next
@@ -393,8 +394,6 @@ void IniSettingsStore::write(const QString &section, const QString &key, const Q
 std::optional<QString> IniSettingsStore::locate(Target &target) const
 {
     const QByteArray folder = folderOf(filePath_);
-    if (std::optional<QString> failed = makeFolders(folder))
-        return failed;
     const Resolved realFolder = resolve(folder);
     struct stat info {};
     if (realFolder.error != 0 || ::stat(realFolder.path.constData(), &info) != 0)
@@ -418,6 +417,9 @@ std::optional<QString> IniSettingsStore::locate(Target &target) const
                      fileKindText(target.info.st_mode));
         target.path = real.path;
         target.exists = true;
+        if (::stat(folderOf(real.path).constData(), &target.folder) != 0)
+            return tr("the folder %1 could not be reached: %2.")
+                .arg(shown(folderOf(real.path)), errorText(errno));
         return std::nullopt;
     }
     const int error = real.error ? real.error : errno;
@@ -445,6 +447,7 @@ std::optional<QString> IniSettingsStore::locateNew(Target &target, const QByteAr
             .arg(shown(folder), shown(realFolder), shown(config));
     target.path = realFolder + '/' + nameOf(filePath_);
     target.info = info;
+    target.folder = info;
     return std::nullopt;
 }
 
@@ -455,18 +458,12 @@ std::optional<QString> IniSettingsStore::commit()
     const QList<Write> writes = std::exchange(pending_, {});
     if (!keptAsIs_.isEmpty())
         return keptAsIs_;
+    if (std::optional<QString> failed = makeFolders(folderOf(filePath_)))
+        return failed;
+    // Located before a lock file is made there, and again under the lock: what it is now.
     Target target;
     if (std::optional<QString> refused = locate(target))
         return refused;
-    // Its owner made it read-only (a parent keeping a child's options): the options chosen stay
-    // in force for this run, and that they are not saved is told once.
-    if (target.exists && (target.info.st_mode & S_IWUSR) == 0) {
-        if (std::exchange(readOnlyTold_, true))
-            return std::nullopt;
-        return tr("the settings file %1 is read-only: its owner took away the permission to "
-                  "write it, so Gibbetry leaves it as it is and saves no options to it while it "
-                  "stays so.").arg(shown(filePath_));
-    }
     const OpenFolder folder(folderOf(filePath_));
     if (folder.fd < 0)
         return tr("the folder %1 cannot be written to: %2.")
@@ -484,6 +481,17 @@ std::optional<QString> IniSettingsStore::commit()
                  "so this game wrote nothing.").arg(shown(filePath_))
             : tr("Gibbetry could not make its lock file in the folder %1, so nothing was "
                  "written.").arg(shown(folderOf(filePath_)));
+    if (std::optional<QString> refused = locate(target))
+        return refused;
+    // Its owner made it read-only (a parent keeping a child's options): the options chosen stay
+    // in force for this run, and that they are not saved is told once.
+    if (target.exists && (target.info.st_mode & S_IWUSR) == 0) {
+        if (std::exchange(readOnlyTold_, true))
+            return std::nullopt;
+        return tr("the settings file %1 is read-only: its owner took away the permission to "
+                  "write it, so Gibbetry leaves it as it is and saves no options to it while it "
+                  "stays so.").arg(shown(filePath_));
+    }
     return saveLocked(target, writes);
 }
 
@@ -556,12 +564,12 @@ std::optional<QString> IniSettingsStore::saveRound(const Target &target, Round &
             .arg(shown(folderOf(target.path)), errorText(errno));
     const QByteArray name = nameOf(target.path);
     struct stat found {};
-    // The folder must hold the file that was checked, or be the folder that was checked.
+    // The folder held open must be the one that was checked: not one swapped in meanwhile.
     if (std::exchange(round.first, false) &&
-        (!(target.exists ? folder.stat(name, found) : ::fstat(folder.fd, &found) == 0) ||
-         found.st_dev != target.info.st_dev || found.st_ino != target.info.st_ino))
-        return tr("the settings file %1 was changed while it was saved, so nothing was written.")
-            .arg(shown(target.path));
+        (::fstat(folder.fd, &found) != 0 || found.st_dev != target.folder.st_dev ||
+         found.st_ino != target.folder.st_ino))
+        return tr("the folder %1 was moved or replaced while Gibbetry saved, so nothing was "
+                  "written.").arg(shown(folderOf(target.path)));
     if (!rootMayUse(folder, filePath_))
         return tr("the folder %1 does not belong to the owner of %2, and Gibbetry run as root "
                   "writes in no other user's folder, so nothing was written.")
