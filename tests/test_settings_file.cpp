@@ -158,7 +158,9 @@ private slots:
             QCOMPARE(::chown(QFile::encodeName(root.filePath("config")), 65534, 65534), 0);
         if (how == "owner" || how == "mode" || how == "read-only")
             QCOMPARE(::chmod(QFile::encodeName(path), how == "owner" ? 0600 : how == "mode" ? 02644 : 0444), 0);
-        if (how == "foreign out" && root0) // when not root, "/" is another user's
+        if (how == "out" && root0)
+            QSKIP("root follows no other user's link, and its own only within its home folder");
+        if (how == "foreign out" && root0) // a player's folder; when not root, "/" is root's
             QCOMPARE(::chown(QFile::encodeName(outside.path()), 65534, 65534), 0);
         if (how == "loop" || how == "device" || how == "folder")
             QVERIFY(makeNode(how.toLatin1(), path));

@@ -24,12 +24,18 @@ using namespace settings_file;
 
 namespace {
 
+QByteArray homeOf(uid_t user)
+{
+    const passwd *account = ::getpwuid(user);
+    return account && account->pw_dir && account->pw_dir[0] == '/' ? QByteArray(account->pw_dir)
+                                                                   : QByteArray();
+}
+
 // The account's home folder from the password database, for when HOME is unset or relative.
 QByteArray accountHome()
 {
-    if (const passwd *account = ::getpwuid(::getuid()); account && account->pw_dir)
-        return QByteArray(account->pw_dir);
-    return QByteArrayLiteral("/");
+    const QByteArray home = homeOf(::getuid());
+    return home.isEmpty() ? QByteArrayLiteral("/") : home;
 }
 
 bool isWithin(const QByteArray &path, const QByteArray &folder)
@@ -431,7 +437,8 @@ std::optional<QString> IniSettingsStore::locate(Target &target) const
 
 // Nothing there yet (or a link to nothing, which the new file replaces). It is made within the
 // config folder, or where the Gibbetry folder is a link, made by the config folder's owner, to a
-// folder of theirs (a dotfiles manager's); never in another user's or a system folder.
+// folder of theirs (a dotfiles manager's); never in another user's or a system folder, which for
+// root, who owns those, means only within its home folder.
 std::optional<QString> IniSettingsStore::locateNew(Target &target, const QByteArray &realFolder,
                                                    const struct stat &info) const
 {
@@ -441,7 +448,8 @@ std::optional<QString> IniSettingsStore::locateNew(Target &target, const QByteAr
     struct stat owner {}, link {};
     const bool owned = ::lstat(config.constData(), &owner) == 0 &&
                        ::lstat(folder.constData(), &link) == 0 && link.st_uid == owner.st_uid &&
-                       info.st_uid == owner.st_uid;
+                       info.st_uid == owner.st_uid &&
+                       (owner.st_uid != 0 || isWithin(realFolder, resolve(homeOf(0)).path));
     if (realConfig.error == 0 && !isWithin(realFolder, realConfig.path) && !owned)
         return tr("%1 leads to %2, outside %3, and Gibbetry makes no file there.")
             .arg(shown(folder), shown(realFolder), shown(config));
