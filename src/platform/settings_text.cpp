@@ -124,7 +124,13 @@ void SettingsText::setValue(const QString &section, const QString &key, const QS
             text += old.mid(comment);
         lines_[last].text = text;
         for (qsizetype i = last - 1; i >= 0; --i) {
-            if (lines_[i].section == s && lines_[i].key == k)
+            if (lines_[i].section != s || lines_[i].key != k)
+                continue;
+            // A first line dropped would make a byte-order mark on the next one the file's own,
+            // mending a text that was joined from two files: it stays, blank.
+            if (i == 0 && lines_.size() > 1 && lines_[1].text.startsWith(byteOrderMark))
+                lines_[0] = {{}, lines_[0].end, lines_[0].section, {}};
+            else
                 lines_.removeAt(i);
         }
         return;
