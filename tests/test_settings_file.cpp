@@ -95,6 +95,8 @@ private slots:
             << saved + "; editor\n" << "";
         QTest::newRow("a line appended at the rename: merged after") << plain << "append" << "5"
             << saved + "; late\n" << "";
+        QTest::newRow("rewritten in place at the rename: merged after") << plain << "rewrite" << "5"
+            << QByteArray("[Settings]\nchkHint=1\nlstWordSource=3\n; rw\n") << "";
         QTest::newRow("another game saving meanwhile: told, its file kept") << plain
             << "second game" << "5" << saved << "another Gibbetry game was saving its options";
         QTest::newRow("repaired before the move-aside: read again") << QByteArray("[Settings]\n"
@@ -201,14 +203,16 @@ private slots:
             using M = IniSettingsStore::Moment;
             if (moment == M::BeforeMoveAside && how == "repaired")
                 QVERIFY(editorSaves("[Settings]\nchkHint=0\nlstWordSource=6\n"));
+            const QByteArray late = how == "append" ? "; late\n" : "[Settings]\nchkHint=1\nlstWordSource=5\n; rw\n";
             if (moment == M::AfterRename && appendTo >= 0)
-                QVERIFY(::write(appendTo, "; late\n", 7) == 7 && ::close(std::exchange(appendTo, -1)) == 0);
+                QVERIFY(::write(appendTo, late, late.size()) == late.size() &&
+                        ::close(std::exchange(appendTo, -1)) == 0);
             if (moment != M::BeforeRename || renames++)
                 return;
             if (how == "editor")
                 QVERIFY(editorSaves("[Settings]\nchkHint=0\nlstWordSource=5\n; editor\n"));
-            if (how == "append")
-                appendTo = ::open(QFile::encodeName(path), O_WRONLY | O_APPEND);
+            if (how == "append" || how == "rewrite") // opened before the rename, written after
+                appendTo = ::open(QFile::encodeName(path), O_WRONLY | (how == "append" ? O_APPEND : 0));
             if (how == "second game") {
                 IniSettingsStore second(path);
                 second.write("Settings", "comGuessLI", "4");
