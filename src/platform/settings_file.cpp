@@ -156,17 +156,44 @@ OpenedFile::~OpenedFile()
         ::close(fd_);
 }
 
-// Reads from the start; false when the file changed meanwhile (or could not be read).
+namespace {
+
+// Reads fd from its start, up to one byte past the limit (which tells whether it holds more);
+// errno when it cannot.
+int readFromStart(int fd, qint64 maxBytes, QByteArray &bytes)
+{
+    bytes.clear();
+    char buffer[16384];
+    for (off_t at = 0; bytes.size() <= maxBytes;) {
+        const ssize_t got = ::pread(fd, buffer, sizeof buffer, at);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return errno;
+        if (got == 0)
+            break;
+        bytes.append(buffer, qMin<qsizetype>(got, maxBytes + 1 - bytes.size()));
+        at += got;
+    }
+    return 0;
+}
+
+} // namespace
+
+// Reads from the start; false when the file changed meanwhile, and it is worth reading again.
 bool OpenedFile::readWhole()
 {
     struct stat before {};
     if (::fstat(fd_, &before) != 0)
         before = info_;
-    const QByteArray bytes = bytesNow();
+    QByteArray bytes;
+    if (const int error = readFromStart(fd_, maxBytes_, bytes)) {
+        contents_.status = FileContents::Status::Unreadable;
+        contents_.reason = errorText(error);
+        return true;
+    }
     struct stat after {};
     const bool still = ::fstat(fd_, &after) == 0 && Identity::of(after) == Identity::of(before);
-    if (contents_.status == FileContents::Status::Unreadable)
-        return true;
     info_ = after;
     identity_ = Identity::of(after);
     contents_.status = FileContents::Status::Ok;
@@ -182,37 +209,38 @@ bool OpenedFile::changed() const
            (::fstat(fd_, &now) != 0 || Identity::of(now) != identity_);
 }
 
-// Up to one byte past the limit, which tells whether the file holds more.
 QByteArray OpenedFile::bytesNow() const
 {
     QByteArray bytes;
+    return readFromStart(fd_, maxBytes_, bytes) == 0 ? bytes.left(maxBytes_) : QByteArray();
+}
+
+// In the kernel where it can (a clone, holes kept), else by reading and writing.
+bool OpenedFile::copyTo(int fd) const
+{
+    off_t at = 0;
+    for (;;) {
+        const ssize_t done = ::copy_file_range(fd_, &at, fd, nullptr, 1 << 20, 0);
+        if (done == 0)
+            return true;
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done < 0 && at == 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
+                                    errno == EOPNOTSUPP))
+            break;
+        if (done < 0)
+            return false;
+    }
     char buffer[16384];
-    for (off_t at = 0; bytes.size() <= maxBytes_;) {
+    for (;;) {
         const ssize_t got = ::pread(fd_, buffer, sizeof buffer, at);
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0) {
-            auto *self = const_cast<OpenedFile *>(this);
-            self->contents_.status = FileContents::Status::Unreadable;
-            self->contents_.reason = errorText(errno);
-            return {};
-        }
-        if (got == 0)
-            break;
-        bytes.append(buffer, qMin<qsizetype>(got, maxBytes_ + 1 - bytes.size()));
+        if (got <= 0)
+            return got == 0;
+        if (!writeAll(fd, QByteArray::fromRawData(buffer, got)))
+            return false;
         at += got;
-    }
-    return bytes;
-}
-
-bool OpenedFile::copyTo(int fd) const
-{
-    for (off_t at = 0;;) {
-        const ssize_t done = ::copy_file_range(fd_, &at, fd, nullptr, 1 << 20, 0);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0)
-            return done == 0;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <sys/stat.h>
 
 // The settings file's ground: paths as the bytes the system gives (never decoded and encoded
@@ -81,7 +82,7 @@ public:
     gid_t group() const { return info_.st_gid; }
     // The file itself (not its name) was written to since it was read.
     bool changed() const;
-    // Its bytes now, up to the limit; empty when they cannot be read.
+    // Its bytes now, from its start, up to the limit; empty when they cannot be read.
     QByteArray bytesNow() const;
     // Copies the whole file to fd, from its start; false with errno set when it cannot.
     bool copyTo(int fd) const;
