@@ -14,12 +14,16 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QTimer>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -100,13 +104,25 @@ std::optional<int> answerCommandLine(int argc, char **argv)
     return 0;
 }
 
+// The folder the program runs from, as the bytes the system names it by: a folder whose name is
+// not UTF-8 would not survive a QString. Qt's own answer is used only where the link cannot be read.
+QByteArray programFolder()
+{
+    QByteArray path(4096, Qt::Uninitialized);
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), size_t(path.size()));
+    if (length <= 0 || length >= path.size())
+        return QFile::encodeName(QCoreApplication::applicationDirPath());
+    path.truncate(length);
+    return path.left(std::max<qsizetype>(path.lastIndexOf('/'), 1));
+}
+
 // Where the word lists are when the working directory has none: beside the binary in the
 // build tree, or in share/gibbetry/words of the installed tree.
-QStringList wordListDirs()
+QList<QByteArray> wordListDirs()
 {
-    const QDir bin(QCoreApplication::applicationDirPath());
-    return {bin.filePath(QStringLiteral("words")),
-            QDir::cleanPath(bin.filePath(QStringLiteral("../share/gibbetry/words")))};
+    const QByteArray bin = programFolder();
+    const QByteArray prefix = bin.left(std::max<qsizetype>(bin.lastIndexOf('/'), 0));
+    return {bin + "/words", prefix + "/share/gibbetry/words"};
 }
 
 } // namespace

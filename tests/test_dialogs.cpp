@@ -34,7 +34,8 @@ class GatedFiles final : public FileReader {
 public:
     explicit GatedFiles(FileReader &files) : files_(files) {}
     QSemaphore gate;
-    FileContents read(const QString &path, qint64 maxBytes) override
+    using FileReader::read;
+    FileContents read(const QByteArray &path, qint64 maxBytes) override
     {
         gate.acquire();
         return files_.read(path, maxBytes);
@@ -62,7 +63,7 @@ struct Desktop {
     Game game{options,
               {offThread ? static_cast<FileReader &>(gated) : files, random, messages, busy, clock,
                offThread ? static_cast<Worker &>(thread) : worker},
-              {QStringLiteral("/data")}};
+              {QByteArray("/data")}};
     MainWindow window{game, options};
 
     explicit Desktop(bool offThread = false) : offThread(offThread)
