@@ -319,15 +319,16 @@ private slots:
         QCOMPARE(rig.store.writtenValues().size(), 9);
     }
 
-    void closeBoxOptionsAreReloadedAtTheNextNewGame()
+    void closeBoxOptionsAreDroppedAtTheNextNewGame()
     {
         Rig rig;
         rig.store.values["Settings/comGuessLI"] = "2";
         rig.store.values["Settings/optGuessGUI"] = "False";
         rig.store.values["Settings/optGuessManual"] = "True";
         rig.game.Form_Load();
+        rig.options.Form_Show(rig.game);
         rig.opt().setComGuessIndex(10);
-        rig.options.unload();
+        rig.options.closeBox();
         rig.game.cmdNewGame_Click();
         QCOMPARE(rig.game.state().chancesLeft, 3);
         QCOMPARE(rig.game.board().caption({Element::lblGG, 1}), "3");
