@@ -104,23 +104,27 @@ std::optional<int> answerCommandLine(int argc, char **argv)
     return 0;
 }
 
-// The folder the program runs from, as the bytes the system names it by: a folder whose name is
-// not UTF-8 would not survive a QString. Qt's own answer is used only where the link cannot be read.
-QByteArray programFolder()
+// The program's own file, as the bytes the system names it by: a folder whose name is not UTF-8
+// would not survive a QString. Qt's answer stands in only where the link cannot be read and only
+// when its bytes name a file; otherwise "".
+QByteArray programPath()
 {
     QByteArray path(4096, Qt::Uninitialized);
     const ssize_t length = ::readlink("/proc/self/exe", path.data(), size_t(path.size()));
-    if (length <= 0 || length >= path.size())
-        return QFile::encodeName(QCoreApplication::applicationDirPath());
-    path.truncate(length);
-    return path.left(std::max<qsizetype>(path.lastIndexOf('/'), 1));
+    if (length > 0 && length < path.size())
+        return path.left(length);
+    path = QFile::encodeName(QCoreApplication::applicationFilePath());
+    return ::access(path.constData(), F_OK) == 0 ? path : QByteArray();
 }
 
 // Where the word lists are when the working directory has none: beside the binary in the
 // build tree, or in share/gibbetry/words of the installed tree.
 QList<QByteArray> wordListDirs()
 {
-    const QByteArray bin = programFolder();
+    const QByteArray path = programPath();
+    if (!path.startsWith('/'))
+        return {};
+    const QByteArray bin = path.left(std::max<qsizetype>(path.lastIndexOf('/'), 1));
     const QByteArray prefix = bin.left(std::max<qsizetype>(bin.lastIndexOf('/'), 0));
     return {bin + "/words", prefix + "/share/gibbetry/words"};
 }
