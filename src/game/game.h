@@ -94,7 +94,7 @@ private:
     WordList wordList_;
     int loadedSource_ = -1;
     bool newGameWaiting_ = false; // a new game asked for while a list was read
-    quint64 gamesStarted_ = 0;
+    quint64 gamesStarted_ = 0; // tells a game from one that started after it
     GameState state_;
     Board board_;
 };
