@@ -14,12 +14,16 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QTimer>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -100,13 +104,29 @@ std::optional<int> answerCommandLine(int argc, char **argv)
     return 0;
 }
 
+// The program's own file, as the bytes the system names it by: a folder whose name is not UTF-8
+// would not survive a QString. Qt's answer stands in only where the link cannot be read and only
+// when its bytes name a file; otherwise "".
+QByteArray programPath()
+{
+    QByteArray path(4096, Qt::Uninitialized);
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), size_t(path.size()));
+    if (length > 0 && length < path.size())
+        return path.left(length);
+    path = QFile::encodeName(QCoreApplication::applicationFilePath());
+    return ::access(path.constData(), F_OK) == 0 ? path : QByteArray();
+}
+
 // Where the word lists are when the working directory has none: beside the binary in the
 // build tree, or in share/gibbetry/words of the installed tree.
-QStringList wordListDirs()
+QList<QByteArray> wordListDirs()
 {
-    const QDir bin(QCoreApplication::applicationDirPath());
-    return {bin.filePath(QStringLiteral("words")),
-            QDir::cleanPath(bin.filePath(QStringLiteral("../share/gibbetry/words")))};
+    const QByteArray path = programPath();
+    if (!path.startsWith('/'))
+        return {};
+    const QByteArray bin = path.left(std::max<qsizetype>(path.lastIndexOf('/'), 1));
+    const QByteArray prefix = bin.left(std::max<qsizetype>(bin.lastIndexOf('/'), 0));
+    return {bin + "/words", prefix + "/share/gibbetry/words"};
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <utility>
+#include <vector>
 
 namespace gibbetry::test {
 
@@ -112,10 +113,12 @@ public:
 };
 
 // Runs each work at once, on this thread, and reports it done; or reports the next `timeOuts`
-// works as not done in time, without running them.
+// works as not done in time, without running them; or, while `held`, keeps works until release().
 class ImmediateWorker final : public Worker {
 public:
     int timeOuts = 0;
+    bool held = false;
+    std::vector<std::function<void()>> waiting;
     void run(std::function<void()> work, std::chrono::milliseconds,
              std::function<void(bool)> done) override
     {
@@ -124,21 +127,34 @@ public:
             done(false);
             return;
         }
-        work();
-        done(true);
+        auto both = [work = std::move(work), done = std::move(done)] {
+            work();
+            done(true);
+        };
+        if (held)
+            waiting.push_back(std::move(both));
+        else
+            both();
+    }
+    void release()
+    {
+        held = false;
+        for (auto &work : std::exchange(waiting, {}))
+            work();
     }
 };
 
 // Files by path; a path that is not there is missing.
 class FakeFiles final : public FileReader {
 public:
-    QMap<QString, FileContents> files;
-    QStringList asked;
-    void put(const QString &path, const QByteArray &bytes)
+    QMap<QByteArray, FileContents> files;
+    QList<QByteArray> asked;
+    void put(const QByteArray &path, const QByteArray &bytes)
     {
         files[path] = {FileContents::Status::Ok, bytes, false, {}};
     }
-    FileContents read(const QString &path, qint64 maxBytes) override
+    using FileReader::read;
+    FileContents read(const QByteArray &path, qint64 maxBytes) override
     {
         asked << path;
         FileContents found = files.value(path);

@@ -18,12 +18,12 @@ struct GameRig {
     FixedClock clock;
     ImmediateWorker worker;
     Options options{store, messages};
-    Game game{options, {files, random, messages, busy, clock, worker}, {QStringLiteral("/data")},
+    Game game{options, {files, random, messages, busy, clock, worker}, {QByteArray("/data")},
               QLocale(QLocale::English, QLocale::UnitedStates)};
 
     explicit GameRig(const QByteArray &words = "cat\r\ndog\r\n")
     {
-        files.put(QStringLiteral("/data/Ogden's Basic English Words.txt"), words);
+        files.put("/data/Ogden's Basic English Words.txt", words);
     }
     OptionsControls &opt() { return options.live(game); }
     const Board &board() const { return game.board(); }

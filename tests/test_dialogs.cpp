@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -34,7 +35,8 @@ class GatedFiles final : public FileReader {
 public:
     explicit GatedFiles(FileReader &files) : files_(files) {}
     QSemaphore gate;
-    FileContents read(const QString &path, qint64 maxBytes) override
+    using FileReader::read;
+    FileContents read(const QByteArray &path, qint64 maxBytes) override
     {
         gate.acquire();
         return files_.read(path, maxBytes);
@@ -62,7 +64,7 @@ struct Desktop {
     Game game{options,
               {offThread ? static_cast<FileReader &>(gated) : files, random, messages, busy, clock,
                offThread ? static_cast<Worker &>(thread) : worker},
-              {QStringLiteral("/data")}};
+              {QByteArray("/data")}};
     MainWindow window{game, options};
 
     explicit Desktop(bool offThread = false) : offThread(offThread)
@@ -155,7 +157,7 @@ private slots:
         QCOMPARE(shown.comLength()->currentText(), "6");
     }
 
-    void theCloseBoxDiscardsAndTheNextUseReloads()
+    void theCloseBoxDiscardsTheChanges()
     {
         Desktop desk;
         desk.withOptions([](OptionsDialog &d) {
@@ -164,9 +166,8 @@ private slots:
             d.close();
         });
         QVERIFY(desk.stored().isEmpty());
-        QVERIFY(!desk.options.isLoaded());
         QCOMPARE(desk.status(2), "Ogden's Basic English Words - 850 words");
-        // A new game reads the options again, from the store: drawing mode, Ogden's list.
+        // A new game plays the options in force: drawing mode, Ogden's list.
         QTest::mouseClick(desk.window.newGameButton(), Qt::LeftButton);
         QCOMPARE(desk.game.state().secretWord, "ogden");
         QVERIFY(!desk.window.label({Element::lblGG, 1})->isVisible());
@@ -218,20 +219,47 @@ private slots:
         QCOMPARE(selected, 1);
     }
 
-    void eachLoadReadsWhatAnotherGameSaved()
+    // SmarterKid 1 with a limit of 8 is confirmed with DONE, then not saved or overwritten by
+    // another game: the close box keeps it in force, and the status line names it.
+    void theCloseBoxKeepsTheOptionsInForce_data()
     {
+        QTest::addColumn<bool>("saveFails");
+        QTest::newRow("after a failed save") << true;
+        QTest::newRow("after another game's save") << false;
+    }
+    void theCloseBoxKeepsTheOptionsInForce()
+    {
+        QFETCH(bool, saveFails);
         Desktop desk;
-        desk.withOptions([](OptionsDialog &d) { d.close(); }); // a close-box close
-        IniSettingsStore other(desk.store.filePath()); // a second game, saving meanwhile
-        other.write("Settings", "optGuessGUI", "False");
-        other.write("Settings", "optGuessManual", "True");
-        QVERIFY(!other.commit());
-        bool manual = false;
-        desk.withOptions([&](OptionsDialog &d) {
-            manual = d.optGuessManual()->isChecked();
+        if (saveFails)
+            QVERIFY(QDir().mkpath(desk.store.filePath())); // a folder where the file would go
+        desk.withOptions([](OptionsDialog &d) {
+            clickRow(d.lstWordSource(), 2);
+            QTest::mouseClick(d.chkLength(), Qt::LeftButton);
+            QTest::mouseClick(d.cmdDone(), Qt::LeftButton);
+        });
+        QCOMPARE(desk.messages.shown.size(), saveFails ? 1 : 0);
+        if (!saveFails) {
+            IniSettingsStore other(desk.store.filePath()); // a second game, saving meanwhile
+            other.write("Settings", "lstWordSource", "3");
+            other.write("Settings", "chkLength", "0");
+            QVERIFY(!other.commit());
+        }
+        desk.withOptions([](OptionsDialog &d) {
+            QTest::mouseClick(d.optGuessManual(), Qt::LeftButton);
             d.close();
         });
-        QVERIFY(manual);
+        QTest::mouseClick(desk.window.newGameButton(), Qt::LeftButton);
+        QCOMPARE(desk.game.state().secretWord, "kid");
+        QCOMPARE(desk.status(2), "SmarterKid 1 - 5,000 words");
+        QCOMPARE(desk.status(3), "Word length limited to 8 characters");
+        QVERIFY(!desk.window.label({Element::lblGG, 1})->isVisible());
+        int row = -1;
+        desk.withOptions([&](OptionsDialog &d) {
+            row = d.optGuessGUI()->isChecked() ? d.lstWordSource()->currentRow() : -1;
+            d.close();
+        });
+        QCOMPARE(row, 2);
     }
 
     void doneWithoutChangesRewritesTheStatusLine()

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,11 +24,17 @@ namespace {
 const QString ogden = QStringLiteral("Ogden's Basic English Words.txt");
 const QString kid1 = QStringLiteral("SmarterKid 1.txt");
 
+void writeFile(const QByteArray &path, const QByteArray &bytes)
+{
+    std::FILE *file = std::fopen(path.constData(), "wb"); // any bytes as the name
+    if (!file || std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) != size_t(bytes.size()))
+        qFatal("cannot write %s", path.constData());
+    std::fclose(file);
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
+    writeFile(QFile::encodeName(path), bytes);
 }
 
 QByteArray randomBytes(int size, unsigned seed)
@@ -44,6 +51,7 @@ QByteArray randomBytes(int size, unsigned seed)
 struct Disk {
     QTemporaryDir root;
     QString data = root.filePath("data");
+    QByteArray dataBytes; // the folder of the word lists, by the bytes of its name
     QString settingsPath;
     std::unique_ptr<IniSettingsStore> store;
     PosixFileReader files;
@@ -55,17 +63,18 @@ struct Disk {
     std::unique_ptr<Options> options;
     std::unique_ptr<Game> game;
 
-    explicit Disk(const QString &settings = QString())
+    explicit Disk(const QString &settings = QString(), const QByteArray &dataName = "data")
     {
-        QDir().mkpath(data);
+        dataBytes = QFile::encodeName(root.path()) + '/' + dataName;
+        ::mkdir(dataBytes.constData(), 0700);
         QDir().mkpath(root.filePath("cwd"));
         QDir::setCurrent(root.filePath("cwd"));
-        writeFile(data + '/' + ogden, "cat\r\ndog\r\n");
+        writeFile(dataBytes + '/' + ogden.toUtf8(), "cat\r\ndog\r\n");
         settingsPath = settings.isEmpty() ? root.filePath("config/Gibbetry/Gibbetry.conf") : settings;
         store = std::make_unique<IniSettingsStore>(settingsPath);
         options = std::make_unique<Options>(*store, messages);
         game = std::make_unique<Game>(*options, GamePlatform{files, random, messages, busy, clock, worker},
-                                      QStringList{data});
+                                      QList<QByteArray>{dataBytes});
         game->Form_Load();
     }
     ~Disk() { QDir::setCurrent(QDir::tempPath()); }
@@ -193,13 +202,23 @@ private slots:
         QVERIFY(disk.messages.shown[0].contains("50000 lines"));
     }
 
+    // The lists are read from the folder by the bytes of its name, UTF-8 or not.
+    void aListDeletedBetweenGamesIsStillPlayed_data()
+    {
+        QTest::addColumn<QByteArray>("folder");
+        QTest::newRow("data folder") << QByteArray("data");
+        QTest::newRow("a folder named in Latin-1") << QByteArray("jeux-\xe9");
+    }
     void aListDeletedBetweenGamesIsStillPlayed()
     {
-        Disk disk;
-        writeFile(disk.data + '/' + kid1, "kid\r\n");
+        QFETCH(QByteArray, folder);
+        Disk disk(QString(), folder);
+        const QByteArray list = disk.dataBytes + '/' + kid1.toUtf8();
+        QCOMPARE(disk.game->wordList().count(), 2); // Ogden's, at start-up
+        writeFile(list, "kid\r\n");
         disk.chooseKid1AndDone();
         QCOMPARE(disk.game->state().secretWord, "kid");
-        QVERIFY(QFile::remove(disk.data + '/' + kid1));
+        QCOMPARE(::unlink(list.constData()), 0);
         disk.game->cmdNewGame_Click();
         QCOMPARE(disk.game->state().secretWord, "kid");
         QVERIFY(disk.messages.shown.isEmpty());
@@ -207,7 +226,10 @@ private slots:
         disk.options->cmdDone_Click(*disk.game);
         QCOMPARE(disk.messages.shown.size(), 1);
         QVERIFY(disk.messages.shown[0].contains("SmarterKid 1.txt\" stays in use"));
+        QVERIFY(disk.messages.shown[0].contains(QFile::decodeName(list)));
         QCOMPARE(disk.game->state().secretWord, "kid");
+        ::unlink((disk.dataBytes + '/' + ogden.toUtf8()).constData());
+        ::rmdir(disk.dataBytes.constData()); // a name QDir could not remove
     }
 
     void settingsThatCannotBeSaved_data()

@@ -102,7 +102,10 @@ private slots:
         QTest::newRow("nothing playable") << QByteArray("ice cream\r\n\r\nx-ray\r\n") << true
                                           << "no word that can be played";
         QTest::newRow("one 20 MiB line") << QByteArray(20 * 1024 * 1024, 'a') << true
-                                         << "no word that can be played";
+                                         << "up to its first 16 MiB, and those of /data/SmarterKid 2.txt hold no word";
+        QTest::newRow("50000 empty lines, then words")
+            << QByteArray(50000, '\n') + "cat\n" << true
+            << "up to its first 50000 lines, and those of /data/SmarterKid 2.txt hold no word";
     }
     void failedReadsKeepThePreviousList()
     {
@@ -316,15 +319,16 @@ private slots:
         QCOMPARE(rig.store.writtenValues().size(), 9);
     }
 
-    void closeBoxOptionsAreReloadedAtTheNextNewGame()
+    void closeBoxOptionsAreDroppedAtTheNextNewGame()
     {
         Rig rig;
         rig.store.values["Settings/comGuessLI"] = "2";
         rig.store.values["Settings/optGuessGUI"] = "False";
         rig.store.values["Settings/optGuessManual"] = "True";
         rig.game.Form_Load();
+        rig.options.Form_Show(rig.game);
         rig.opt().setComGuessIndex(10);
-        rig.options.unload();
+        rig.options.closeBox();
         rig.game.cmdNewGame_Click();
         QCOMPARE(rig.game.state().chancesLeft, 3);
         QCOMPARE(rig.game.board().caption({Element::lblGG, 1}), "3");

@@ -233,15 +233,52 @@ private slots:
         QCOMPARE(rig.board().colour({Element::lblWord, 0}), colour::black);
     }
 
-    void theModeIsReadAtEachWrongGuess()
+    // A list chosen with DONE is still loading: the game on the board plays on by the rule it
+    // started with, and the new game, once its list is in, starts live with the rule chosen.
+    void theGameOnTheBoardWhileTheChosenListLoads_data()
     {
+        QTest::addColumn<int>("startAllowed"); // 0: drawing mode
+        QTest::addColumn<int>("doneAllowed");
+        QTest::addColumn<QByteArray>("letters");
+        QTest::addColumn<int>("partsShown");
+        QTest::addColumn<int>("chancesLeft");
+        QTest::newRow("manual chosen, misses drawn") << 0 << 3 << QByteArray("BDE") << 4 << 8;
+        QTest::newRow("drawing chosen, misses counted") << 3 << 0 << QByteArray("BD") << 0 << 1;
+        QTest::newRow("a win, the list in as the box shows") << 0 << 3 << QByteArray("CAT") << 0
+                                                             << -1;
+    }
+    void theGameOnTheBoardWhileTheChosenListLoads()
+    {
+        QFETCH(int, startAllowed);
+        QFETCH(int, doneAllowed);
+        QFETCH(QByteArray, letters);
+        QFETCH(int, partsShown);
+        QFETCH(int, chancesLeft);
         GameRig rig("cat\r\n");
-        rig.start(3);
-        rig.guess('B');
-        rig.opt().setOptGuessGUI(true); // as after a reload of other stored options
-        rig.guess('D');
-        QCOMPARE(rig.visibleParts(), QList<int>{1});
-        QCOMPARE(rig.game.state().chancesLeft, 2);
+        rig.files.put("/data/SmarterKid 1.txt", "kid\r\n");
+        rig.start(startAllowed);
+        rig.worker.held = true;
+        rig.opt().setWordSourceIndex(2);
+        if (doneAllowed > 0) {
+            rig.opt().setOptGuessManual(true);
+            rig.opt().setComGuessIndex(doneAllowed - 1);
+        } else {
+            rig.opt().setOptGuessGUI(true);
+        }
+        rig.options.cmdDone_Click(rig.game);
+        rig.messages.onShow = [&] { rig.worker.release(); };
+        rig.guess(letters.constData());
+        QCOMPARE(rig.visibleParts().size(), partsShown);
+        if (chancesLeft >= 0) {
+            QCOMPARE(rig.game.state().chancesLeft, chancesLeft);
+            QCOMPARE(rig.board().caption({Element::lblGG, 3}),
+                     startAllowed ? QString::number(chancesLeft) : QString());
+        }
+        rig.worker.release();
+        QCOMPARE(rig.game.state().secretWord, "kid");
+        QCOMPARE(rig.board().isVisible({Element::shapeGuess}), doneAllowed > 0);
+        rig.guess('K');
+        QCOMPARE(rig.shownWord(), "K__");
     }
 
     void clockText_data()

@@ -100,7 +100,7 @@ private slots:
         ImmediateWorker worker;
         Options options(store, messages);
         Game game(options, {files, random, messages, busy, clock, worker},
-                  {QStringLiteral(GIBBETRY_WORDS_DIR)});
+                  {QByteArray(GIBBETRY_WORDS_DIR)});
         MainWindow window(game, options);
         game.Form_Load();
         window.showCentred();

@@ -153,20 +153,23 @@ private slots:
         QCOMPARE(c.comLengthText(), "8");
     }
 
-    void closeBoxDiscardsAndNextUseReloads()
+    void closeBoxDiscardsAndKeepsWhatIsInForce()
     {
         storeAll(store, manualWritten);
         options->Form_Load(host);
+        options->Form_Show(host);
         OptionsControls &c = options->live(host);
         c.setOptGuessGUI(true);
         c.setComGuessIndex(0);
-        options->unload();
-        QVERIFY(!options->isLoaded());
-        host.status[2].clear();
+        storeAll(store, defaultsWritten); // another game saved meanwhile
+        host.status[2] = "shown";
+        options->closeBox();
         const OptionsControls &again = options->live(host);
         QVERIFY(again.optGuessManual());
         QCOMPARE(again.comGuessText(), "5");
-        QCOMPARE(host.status[2], "SmarterKid 1 - 5,000 words"); // the load rewrote the status line
+        QCOMPARE(again.wordSourceIndex(), 2);
+        QCOMPARE(store.loads, 1); // the file is not read again
+        QCOMPARE(host.status[2], "shown");
         QCOMPARE(store.writtenValues(), QStringList{});
     }
 

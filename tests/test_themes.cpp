@@ -230,7 +230,7 @@ private slots:
         GameRig rig; // its fakes, for a game in this locale
         Game game(rig.options, {rig.files, rig.random, rig.messages, rig.busy, rig.clock,
                    rig.worker},
-                  {QStringLiteral("/data")}, QLocale(locale));
+                  {QByteArray("/data")}, QLocale(locale));
         MainWindow window(game, rig.options);
         window.showCentred();
         game.Timer1_Timer();

@@ -36,9 +36,12 @@ private slots:
                                       << QStringList{QString::fromUtf8("caf\xC3\xA9"),
                                                      QString::fromUtf8("\xE2\x82\xAC") + "uro",
                                                      QString(QChar(0x81))};
-        QTest::newRow("one bad byte makes it all 1252")
-            << QByteArray("\xC3\xA9\r\n\xFF") << QStringList{QString::fromLatin1("\xC3\xA9"),
-                                                             QString::fromLatin1("\xFF")};
+        QTest::newRow("a stray byte costs only its line")
+            << QByteArray("\xEF\xBB\xBF\xC3\xA9\r\ncaf\xE9\r\n\xC3\xBC\xEF\xBB\xBF")
+            << QStringList{QString::fromUtf8("\xC3\xA9"), QString::fromUtf8("caf\xC3\xA9"),
+                           QString::fromUtf8("\xC3\xBC\xEF\xBB\xBF")};
+        QTest::newRow("a sequence cut short by the end")
+            << QByteArray("ok\r\nna\xC3") << QStringList{"ok", QString::fromLatin1("na\xC3")};
         QTest::newRow("nul bytes stay in their entry")
             << QByteArray("a\0b\r\nc", 6) << QStringList{QString("a") + QChar(0) + "b", "c"};
     }

@@ -3,9 +3,6 @@
 #include "game/clock_text.h"
 #include "game/figure_stages.h"
 
-#include <QFileInfo>
-
-#include <atomic>
 #include <cmath>
 #include <utility>
 
@@ -26,9 +23,10 @@ QString upper(QStringView text)
 constexpr int maxRandomDraws = 1000;
 } // namespace
 
-Game::Game(Options &options, GamePlatform platform, QStringList dataDirs, QLocale locale)
-    : options_(options), platform_(platform), dataDirs_(std::move(dataDirs)),
-      locale_(std::move(locale))
+Game::Game(Options &options, GamePlatform platform, QList<QByteArray> dataDirs, QLocale locale)
+    : options_(options), platform_(platform), locale_(std::move(locale)),
+      loader_({platform.files, platform.worker, platform.busy, platform.messages},
+              std::move(dataDirs))
 {
 }
 
@@ -47,168 +45,26 @@ void Game::Form_Unload()
 
 QString Game::GetWordSourceFileName(int index)
 {
-    static const char *const names[] = {
-        "Australian English Dictionary.txt", "Ogden's Basic English Words.txt",
-        "SmarterKid 1.txt", "SmarterKid 2.txt", "SmarterKid 3.txt", "SmarterKid 4.txt",
-        "SmarterKid 5.txt",
-    };
-    return index >= 0 && index < int(std::size(names)) ? QString::fromLatin1(names[index])
-                                                       : QString();
-}
-
-// One read of a word list: the places it is looked for and, once the work has returned, what was
-// found. Shared with the worker thread, which may outlive the read when it is given up.
-struct Game::ListRead {
-    int source = -1;
-    QString name;
-    QStringList paths;  // the bare name in the working directory first, then the data folders
-    int first = 0;      // where this read starts: after a place that did not answer
-    std::atomic<int> current{0};
-    std::atomic<bool> abandoned{false}; // given up, replaced, or its game gone: no further file
-    int found = -1;
-    FileContents contents;
-    FileContents own;   // the player's own list in the working directory, as found
-    ParsedWordList parsed;
-};
-
-Game::~Game()
-{
-    // A read still running stops before its next file: the reader it uses goes with this game.
-    if (reading_)
-        reading_->abandoned = true;
+    return WordListLoader::fileName(index);
 }
 
 void Game::ReadWordSource()
 {
-    auto read = std::make_shared<ListRead>();
-    read->source = options().wordSourceIndex();
-    read->name = GetWordSourceFileName(read->source);
-    // The bare name in the working directory first: the player may keep their own list there.
-    if (!read->name.isEmpty()) {
-        read->paths << read->name;
-        for (const QString &dir : dataDirs_)
-            read->paths << dir + QLatin1Char('/') + read->name;
-    }
-    readList(std::move(read));
+    const int source = options().wordSourceIndex();
+    loader_.load(source, loadedSource_, [this, source](std::optional<WordList> list) {
+        listRead(source, std::move(list));
+    });
 }
 
-void Game::readList(std::shared_ptr<ListRead> read)
+void Game::listRead(int source, std::optional<WordList> list)
 {
-    if (reading_)
-        reading_->abandoned = true; // its result would be dropped
-    read->current = read->first;
-    reading_ = read;
-    platform_.busy.setBusy(true);
-    // The reader is the game's, not the work's: a work that outlives the game opens no further
-    // file, though one already being read is finished in the reader's own code.
-    FileReader &files = platform_.files;
-    auto work = [read, &files] {
-        for (int i = read->first; i < read->paths.size() && !read->abandoned; ++i) {
-            read->current = i;
-            FileContents contents = files.read(read->paths[i], maxListBytes);
-            if (i == 0)
-                read->own = contents;
-            read->contents = std::move(contents);
-            if (read->contents.status == FileContents::Status::Ok) {
-                read->found = i;
-                if (read->contents.truncated)
-                    cutAtLastLineEnd(read->contents.bytes);
-                read->parsed = parseWordList(read->contents.bytes);
-                break;
-            }
-        }
-    };
-    platform_.worker.run(std::move(work), listReadLimit,
-                         [this, read](bool finished) { listRead(read, finished); });
-}
-
-void Game::listRead(const std::shared_ptr<ListRead> &read, bool finished)
-{
-    platform_.busy.setBusy(false);
-    if (read != reading_)
-        return; // a later read took its place
-    reading_.reset();
-    QStringList looked; // where the list was looked for, for the player
-    for (const QString &path : std::as_const(read->paths))
-        looked << QFileInfo(path).absoluteFilePath();
-    const QString keeps = wordList_.isEmpty()
-                              ? QStringLiteral("No word list is loaded: choose another in Options.")
-                              : QStringLiteral("The word list \"%1\" stays in use.")
-                                    .arg(loadedListName());
-
-    if (!finished) {
-        // Given up: the next place is read while the player reads why.
-        read->abandoned = true;
-        const int hung = read->current;
-        const bool more = hung + 1 < read->paths.size();
-        if (more) {
-            auto next = std::make_shared<ListRead>();
-            next->source = read->source;
-            next->name = read->name;
-            next->paths = read->paths;
-            next->first = hung + 1;
-            readList(next);
-        }
-        const qint64 seconds = listReadLimit.count();
-        platform_.messages.show(
-            MessageBox::Icon::Warning,
-            QStringLiteral("The word list %1 did not answer within %2 seconds, so Gibbetry "
-                           "stopped waiting for it.")
-                    .arg(looked.value(hung))
-                    .arg(seconds) +
-                (!more ? QStringLiteral("\n\n") + keeps
-                       : hung == 0 ? QStringLiteral(" Gibbetry's own list is used instead.")
-                                   : QString()));
-        if (!more)
-            listNotLoaded();
-        return;
+    if (list) {
+        wordList_ = std::move(*list);
+        loadedSource_ = source;
+    } else {
+        // The list still loaded stays in play, so the options name it.
+        options_.keepLoadedWordSource(*this);
     }
-
-    if (read->found < 0) {
-        platform_.messages.show(MessageBox::Icon::Warning,
-                                QStringLiteral("The word list \"%1\" could not be read. It was "
-                                               "looked for as:\n%2\n\n%3")
-                                    .arg(read->name, looked.join(QLatin1Char('\n')), keeps));
-        listNotLoaded();
-        return;
-    }
-    const QString path = looked.value(read->found);
-    if (!read->parsed.list.hasPlayableWithin(wordSlotCount)) {
-        platform_.messages.show(
-            MessageBox::Icon::Warning,
-            QStringLiteral("The word list %1 holds no word that can be played: a word needs 1 to "
-                           "23 letters from A to Z.\n\n%2")
-                .arg(path, keeps));
-        listNotLoaded();
-        return;
-    }
-    wordList_ = std::move(read->parsed.list);
-    loadedSource_ = read->source;
-    // The player's own list is there but could not be read: say so, or the shipped list would
-    // stand in for it unnoticed.
-    if (read->first == 0 && (read->own.status == FileContents::Status::NotRegularFile ||
-                             read->own.status == FileContents::Status::Unreadable)) {
-        platform_.messages.show(MessageBox::Icon::Warning,
-                                QStringLiteral("Your word list %1 could not be read: %2. "
-                                               "Gibbetry's own list is used instead.")
-                                    .arg(looked.constFirst(), read->own.reason));
-    }
-    if (read->contents.truncated || read->parsed.overflow) {
-        platform_.messages.show(
-            MessageBox::Icon::Information,
-            QStringLiteral("The word list %1 is longer than Gibbetry reads: only its first %2 "
-                           "were loaded.")
-                .arg(path, read->parsed.overflow ? QStringLiteral("50000 lines")
-                                                 : QStringLiteral("16 MiB")));
-    }
-    if (std::exchange(newGameWaiting_, false))
-        cmdNewGame_Click();
-}
-
-void Game::listNotLoaded()
-{
-    // The list still loaded stays in play, so the options name it.
-    options_.keepLoadedWordSource(*this);
     if (std::exchange(newGameWaiting_, false))
         cmdNewGame_Click();
 }
@@ -231,7 +87,7 @@ QString Game::loadedListName() const
 
 void Game::cmdNewGame_Click()
 {
-    if (reading_) {
+    if (loader_.isReading()) {
         newGameWaiting_ = true;
         return;
     }
@@ -242,12 +98,11 @@ void Game::cmdNewGame_Click()
         platform_.messages.show(
             MessageBox::Icon::Information,
             wordList_.isEmpty()
-                ? QStringLiteral("No word list is loaded, so no game can start. Choose a word "
-                                 "list in Options.")
-                : QStringLiteral("No word of the list \"%1\" fits the length limit of %2 "
-                                 "characters. Choose a longer limit or another list in Options.")
-                      .arg(loadedListName())
-                      .arg(lengthLimit()));
+                ? tr("No word list is loaded, so no game can start. Choose a word list in "
+                     "Options.")
+                : tr("No word of the list \"%1\" fits the length limit of %n characters. Choose "
+                     "a longer limit or another list in Options.", nullptr, lengthLimit())
+                      .arg(loadedListName()));
         return;
     }
     state_.stagesLeft = 12;
@@ -258,6 +113,7 @@ void Game::cmdNewGame_Click()
     ShowWordSlots(int(word.size()));
     ShowErrorCounters();
     state_.gameOver = false;
+    ++gamesStarted_;
 }
 
 int Game::drawIndex(int count)
@@ -328,7 +184,8 @@ void Game::ShowWordSlots(int n)
 void Game::ShowErrorCounters()
 {
     const OptionsControls &opt = options();
-    if (!opt.optGuessManual())
+    state_.manualMode = opt.optGuessManual();
+    if (!state_.manualMode)
         return;
     board_.setCaption({Element::lblGG, 1}, opt.comGuessText());
     board_.setCaption({Element::lblGG, 2}, QStringLiteral("0"));
@@ -365,19 +222,24 @@ void Game::lblLetters_Click(int index)
     }
     if (state_.lettersFound == n) {
         board_.setVisible({Element::lblGameOver}, true);
+        // A new game that waited for its list may start while the box is open: the win ends
+        // only the game it was won in.
+        const quint64 wonGame = gamesStarted_;
         platform_.messages.show(MessageBox::Icon::Information,
                                 QStringLiteral("You have completed the word.\r\n\r\n\r\nWell done."));
-        state_.gameOver = true;
+        if (gamesStarted_ == wonGame)
+            state_.gameOver = true;
     }
 }
 
 void Game::RecordWrongGuess()
 {
-    // The mode is read at each wrong guess, not fixed at the start of a game.
-    if (options().optGuessGUI())
-        DrawNextStage();
-    else
+    // By the rule the game started with: a mode chosen while the next game waits for its list
+    // applies from that game on, whose board shows it.
+    if (state_.manualMode)
         CountDownChances();
+    else
+        DrawNextStage();
 }
 
 void Game::CountDownChances()

@@ -2,6 +2,7 @@
 
 #include "game/board.h"
 #include "game/word_list.h"
+#include "game/word_list_loader.h"
 #include "options/options.h"
 #include "platform/busy_pointer.h"
 #include "platform/clock.h"
@@ -10,11 +11,11 @@
 #include "platform/random_source.h"
 #include "platform/worker.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
-#include <chrono>
-#include <memory>
+#include <optional>
 
 namespace gibbetry {
 
@@ -25,6 +26,9 @@ struct GameState {
     qint16 stagesLeft = 0;
     qint16 chancesLeft = 0;
     bool gameOver = true;
+    // The rule this game counts misses by, from its start: its board shows the counters or the
+    // figure for that rule, and no other.
+    bool manualMode = false;
 };
 
 // The side effects the main window's logic needs.
@@ -40,15 +44,12 @@ struct GamePlatform {
 // The main window without the window system: the word list, the game in progress and the board
 // model that the view draws. Options are read from the live options at the moment of use.
 class Game final : public OptionsHost {
+    Q_DECLARE_TR_FUNCTIONS(Game)
 public:
-    static constexpr qint64 maxListBytes = 16 * 1024 * 1024;
-    // A list file that has not answered in this time is given up for the next place to look.
-    static constexpr std::chrono::seconds listReadLimit{10};
-
-    // dataDirs: where a word list is looked for when the working directory has no such file.
-    Game(Options &options, GamePlatform platform, QStringList dataDirs,
+    // dataDirs: where a word list is looked for when the working directory has no such file, as
+    // the bytes the system names the folders by.
+    Game(Options &options, GamePlatform platform, QList<QByteArray> dataDirs,
          QLocale locale = QLocale::system());
-    ~Game() override;
 
     void Form_Load();
     void Form_Unload();
@@ -59,7 +60,7 @@ public:
     // Starts reading the selected list off the user-interface thread, with the busy pointer; a
     // new game asked for meanwhile starts once the list is in.
     void ReadWordSource() override;
-    bool isReadingList() const { return reading_ != nullptr; }
+    bool isReadingList() const { return loader_.isReading(); }
     void setStatusCaption(int field, const QString &caption) override;
     int loadedWordSource() const override { return loadedSource_; }
 
@@ -84,19 +85,16 @@ private:
     // The longest entry the options allow; wordSlotCount when the limit is off.
     int lengthLimit();
     QString loadedListName() const;
-    struct ListRead;
-    void readList(std::shared_ptr<ListRead> read);
-    void listRead(const std::shared_ptr<ListRead> &read, bool finished);
-    void listNotLoaded();
+    void listRead(int source, std::optional<WordList> list);
 
     Options &options_;
     GamePlatform platform_;
-    QStringList dataDirs_;
     QLocale locale_;
+    WordListLoader loader_;
     WordList wordList_;
     int loadedSource_ = -1;
-    std::shared_ptr<ListRead> reading_; // the read in progress, if any
-    bool newGameWaiting_ = false;       // a new game asked for while a list was read
+    bool newGameWaiting_ = false; // a new game asked for while a list was read
+    quint64 gamesStarted_ = 0; // tells a game from one that started after it
     GameState state_;
     Board board_;
 };

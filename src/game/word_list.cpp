@@ -28,21 +28,41 @@ QStringView WordList::entry(int number) const
 
 namespace {
 
-// Windows-1252 at 0x80-0x9F; the five bytes it leaves undefined keep their C1 code points.
-constexpr char16_t cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-QString decodeWindows1252(const QByteArray &bytes)
+// Windows-1252 through Qt's converter (ICU's table: the five bytes it leaves undefined keep
+// their C1 code points). A Qt built without it reads Latin-1, which differs only at 0x80-0x9F,
+// where no letter of a playable word lies.
+QStringDecoder windows1252Decoder()
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        *out++ = b >= 0x80 && b < 0xA0 ? cp1252High[b - 0x80] : char16_t(b);
+    QStringDecoder decoder("windows-1252");
+    return decoder.isValid() ? std::move(decoder) : QStringDecoder(QStringDecoder::Latin1);
+}
+
+// A file that is not UTF-8 throughout is read a line at a time: a line that is valid UTF-8 is
+// read as UTF-8, any other as Windows-1252, so a stray byte costs at most its own line, and a
+// Windows-1252 file reads whole. Line ends are the same bytes in both and never part of a UTF-8
+// sequence, so they split the bytes safely and are kept as they are.
+QString decodeLineByLine(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3); // the file's byte-order mark, as in a whole UTF-8 read
+    // Stateless: a sequence cut short by the line's end is an error, not a wait for more.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                  QStringDecoder::Flag::Stateless);
+    QStringDecoder legacy = windows1252Decoder();
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype begin = 0;
+    while (begin < bytes.size()) {
+        qsizetype end = begin;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        const QByteArrayView line = bytes.sliced(begin, end - begin);
+        utf8.resetState();
+        const QString decoded = utf8.decode(line);
+        text += utf8.hasError() ? legacy.decode(line) : decoded;
+        if (end < bytes.size())
+            text += QLatin1Char(bytes[end++]);
+        begin = end;
     }
     return text;
 }
@@ -51,11 +71,12 @@ QString decodeWindows1252(const QByteArray &bytes)
 
 QString decodeWordListText(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8); // drops a leading byte-order mark
+    // Drops a leading byte-order mark; a sequence cut short by the end of the file is an error.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return decodeWindows1252(bytes);
+    return decodeLineByLine(bytes);
 }
 
 struct WordListParser {

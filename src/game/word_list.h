@@ -52,7 +52,8 @@ struct ParsedWordList {
     bool overflow = false; // the text held more than WordList::capacity lines
 };
 
-// UTF-8 when the bytes are valid UTF-8 (a byte-order mark is dropped), Windows-1252 otherwise.
+// UTF-8 when the bytes are valid UTF-8 (a byte-order mark is dropped); otherwise each line on its
+// own: UTF-8 when it is valid UTF-8, Windows-1252 when not.
 QString decodeWordListText(const QByteArray &bytes);
 // Splits decoded text into entries: CR LF, a lone CR and a lone LF each end one line; a last line
 // without an end is an entry, and a final line end adds no empty entry. Keeps the first

@@ -1,6 +1,7 @@
 #include "options/options.h"
 
 #include <limits>
+#include <utility>
 
 namespace gibbetry {
 
@@ -60,6 +61,12 @@ OptionsControls &Options::live(OptionsHost &host)
     if (!controls_)
         Form_Load(host);
     return *controls_;
+}
+
+void Options::closeBox()
+{
+    if (controls_ && shownWith_)
+        controls_ = std::exchange(shownWith_, std::nullopt);
 }
 
 void Options::Form_Load(OptionsHost &host)
@@ -144,8 +151,8 @@ void Options::commitSettings()
 {
     if (const std::optional<QString> failure = store_.commit()) {
         messages_.show(MessageBox::Icon::Warning,
-                       QStringLiteral("Your options could not be saved: %1\n\n"
-                                      "They stay in force until Gibbetry is closed.")
+                       tr("Your options could not be saved: %1\n\n"
+                          "They stay in force until Gibbetry is closed.")
                            .arg(*failure));
     }
 }
@@ -153,6 +160,7 @@ void Options::commitSettings()
 void Options::cmdDone_Click(OptionsHost &host)
 {
     OptionsControls &controls = live(host);
+    shownWith_.reset();
     inDone_ = true;
     ShowOptionsStatus(host);
     if (controls.wordSourceChanged())
@@ -173,6 +181,10 @@ void Options::keepLoadedWordSource(OptionsHost &host)
         return;
     controls.setWordSourceIndex(loaded);
     controls.clearWordSourceChanged();
+    if (shownWith_) { // the list in play is in force whatever the open dialog's close box does
+        shownWith_->setWordSourceIndex(loaded);
+        shownWith_->clearWordSourceChanged();
+    }
     ShowOptionsStatus(host);
     // Only the list's key: the dialog may be open on changes not confirmed with DONE.
     if (!inDone_) {

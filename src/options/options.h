@@ -4,6 +4,8 @@
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace gibbetry {
@@ -25,6 +27,7 @@ public:
 // The options dialog without its window: loaded (hidden or shown) or unloaded, its controls, and
 // the store they are loaded from and saved to.
 class Options {
+    Q_DECLARE_TR_FUNCTIONS(Options)
 public:
     static const QString section;
     // The nine keys, in the order they are read and written.
@@ -33,14 +36,24 @@ public:
     Options(SettingsStore &store, MessageBox &messages);
 
     bool isLoaded() const { return controls_.has_value(); }
-    // The live controls; an unloaded dialog is loaded first, from the store, as any use of an
-    // option after a close-box close does.
+    // The live controls; an unloaded dialog is loaded first, from the store.
     OptionsControls &live(OptionsHost &host);
 
     // The load sequence: stored values into the controls, the status line, hint disabled.
     void Form_Load(OptionsHost &host);
-    // The title-bar close box, or the main window's unload: the controls are dropped unsaved.
-    void unload() { controls_.reset(); }
+    // The main window's unload: the controls are dropped unsaved.
+    void unload()
+    {
+        controls_.reset();
+        shownWith_.reset();
+    }
+    // The dialog is shown: the options in force now are what its close box returns to.
+    void Form_Show(OptionsHost &host) { shownWith_ = live(host); }
+    // The title-bar close box: the changes made since the dialog was shown are dropped, unsaved
+    // and unapplied. The options in force stay those this game last confirmed, not the file's:
+    // another game may have saved others meanwhile, or this one may have failed to save, and the
+    // list in play and the status line would then name different lists.
+    void closeBox();
     void ShowOptionsStatus(OptionsHost &host);
     // DONE, once the view has hidden the dialog: apply, start a new game, save.
     void cmdDone_Click(OptionsHost &host);
@@ -56,6 +69,7 @@ private:
     SettingsStore &store_;
     MessageBox &messages_;
     std::optional<OptionsControls> controls_;
+    std::optional<OptionsControls> shownWith_; // in force when the dialog was shown
     bool inDone_ = false; // DONE saves at its end
 };
 

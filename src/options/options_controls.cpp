@@ -1,18 +1,16 @@
 #include "options/options_controls.h"
 
+#include "options/word_sources.h"
+
+#include <QCoreApplication>
+
 namespace gibbetry {
 
-const QStringList &OptionsControls::wordSourceItems()
+QStringList OptionsControls::wordSourceItems()
 {
-    static const QStringList items{
-        QStringLiteral("Australian English Dictionary (Tolvarin) - 45,000 words"),
-        QStringLiteral("Ogden's Basic English Words - 850 words"),
-        QStringLiteral("SmarterKid 1 - 5,000 words"),
-        QStringLiteral("SmarterKid 2 - 3,000 words"),
-        QStringLiteral("SmarterKid 3 - 8,000 words"),
-        QStringLiteral("SmarterKid 4 - 4,000 words"),
-        QStringLiteral("SmarterKid 5 - 34,000 words"),
-    };
+    QStringList items;
+    for (const WordSource &source : wordSources)
+        items << QCoreApplication::translate(wordSourceContext, source.label);
     return items;
 }
 
@@ -28,9 +26,8 @@ QString OptionsControls::lengthItemText(int index)
 
 QString OptionsControls::wordSourceText() const
 {
-    return wordSourceIndex_ >= 0 && wordSourceIndex_ < wordSourceCount
-               ? wordSourceItems().at(wordSourceIndex_)
-               : QString();
+    const WordSource *source = wordSource(wordSourceIndex_);
+    return source ? QCoreApplication::translate(wordSourceContext, source->label) : QString();
 }
 
 void OptionsControls::setOptGuessGUI(bool selected)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "options/word_sources.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +14,8 @@ class OptionsControls {
 public:
     static constexpr int guessItemCount = 15;   // "1" to "15"
     static constexpr int lengthItemCount = 17;  // "4" to "20"
-    static constexpr int wordSourceCount = 7;
-    static const QStringList &wordSourceItems();
+    static constexpr int wordSourceCount = gibbetry::wordSourceCount;
+    static QStringList wordSourceItems(); // the Options list's entries, as shown
     static QString guessItemText(int index);    // "" for no selection
     static QString lengthItemText(int index);
 

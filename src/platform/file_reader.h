@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 namespace gibbetry {
@@ -19,7 +20,14 @@ struct FileContents {
 class FileReader {
 public:
     virtual ~FileReader() = default;
-    virtual FileContents read(const QString &path, qint64 maxBytes) = 0;
+    // path: the bytes the system names the file by, so that a folder whose name is not UTF-8 can
+    // be read.
+    virtual FileContents read(const QByteArray &path, qint64 maxBytes) = 0;
+    FileContents read(const QString &path, qint64 maxBytes)
+    {
+        return read(QFile::encodeName(path), maxBytes);
+    }
+    FileContents read(const char *path, qint64 maxBytes) { return read(QByteArray(path), maxBytes); }
 };
 
 } // namespace gibbetry

@@ -1,6 +1,6 @@
 #include "platform/posix_file_reader.h"
 
-#include <QFile>
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstring>
@@ -23,11 +23,11 @@ QString fileKindText(unsigned mode)
     }
 }
 
-FileContents PosixFileReader::read(const QString &path, qint64 maxBytes)
+FileContents PosixFileReader::read(const QByteArray &path, qint64 maxBytes)
 {
     FileContents result;
     // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused below anyway.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         result.status = error == ENOENT || error == ENOTDIR ? FileContents::Status::Missing
@@ -39,7 +39,8 @@ FileContents PosixFileReader::read(const QString &path, qint64 maxBytes)
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         result.status = FileContents::Status::NotRegularFile;
-        result.reason = QStringLiteral("it is %1, not a file").arg(fileKindText(info.st_mode));
+        result.reason = QCoreApplication::translate("PosixFileReader", "it is %1, not a file")
+                            .arg(fileKindText(info.st_mode));
         return result;
     }
     // One byte past the limit tells whether the file holds more.

@@ -9,7 +9,8 @@ QString fileKindText(unsigned mode);
 
 class PosixFileReader final : public FileReader {
 public:
-    FileContents read(const QString &path, qint64 maxBytes) override;
+    using FileReader::read;
+    FileContents read(const QByteArray &path, qint64 maxBytes) override;
 };
 
 } // namespace gibbetry

@@ -1,8 +1,11 @@
 // libFuzzer: the word-list reader, from raw bytes to entries. It checks properties, not only
 // survival: no entry holds a line end; joined back, the entries are the decoded text with line
-// ends normalised; at most 50000 entries; the playable marks agree with the playable rule.
+// ends normalised; at most 50000 entries; the playable marks agree with the playable rule; a line
+// that is valid UTF-8 reads as UTF-8 whatever the other lines hold.
 #include "game/word_list.h"
 #include "fuzz/require.h"
+
+#include <QStringDecoder>
 
 #include <cstdint>
 #include <cstdlib>
@@ -42,6 +45,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (text.endsWith(u'\n'))
             text.chop(1);
         require(joined == text, "entries joined give the text back");
+    }
+
+    // Line k of the bytes, split as the reader splits them, against entry k.
+    qsizetype begin = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    for (int k = 1; k <= list.count() && begin <= bytes.size(); ++k) {
+        qsizetype end = begin;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        const QByteArray line = bytes.mid(begin, end - begin);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
+        const QString decoded = utf8.decode(line);
+        require(utf8.hasError() || list.entry(k) == decoded, "a UTF-8 line reads as UTF-8");
+        begin = end + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2 : 1);
     }
 
     QByteArray cut = bytes;

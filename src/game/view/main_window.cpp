@@ -188,7 +188,8 @@ void MainWindow::elementChanged(ElementId id, const ElementState &state)
 
 void MainWindow::itmOptions_Click()
 {
-    // An options dialog closed by its close box is loaded again, from the store, on this use.
+    // The dialog shows the options in force: those last confirmed with DONE in this game, or
+    // loaded at its start.
     OptionsDialog dialog(options_, game_, this);
     dialog.setWindowModality(Qt::ApplicationModal);
     centreOn(dialog, *this);

@@ -23,6 +23,8 @@ OptionsDialog::OptionsDialog(Options &options, OptionsHost &host, QWidget *paren
 {
     setWindowTitle(QStringLiteral("Gibbetry - Options"));
     makeFixedDialog(*this, 360, 471); // 5400 x 7065 twips
+    // One dialog per showing: what is in force now is what its close box returns to.
+    options_.Form_Show(host_);
     build();
     mirror();
     connectHandlers();
@@ -198,9 +200,9 @@ void OptionsDialog::keyPressEvent(QKeyEvent *event)
 
 void OptionsDialog::closeEvent(QCloseEvent *event)
 {
-    // The title-bar close box: the changes are dropped with the unloaded options.
+    // The title-bar close box: the changes made since the dialog was shown are dropped.
     if (isVisible())
-        options_.unload();
+        options_.closeBox();
     QDialog::closeEvent(event);
 }
 

@@ -16,7 +16,7 @@ class OptionsHost;
 
 // frmOptions' window: a thin view over the live options. Every change the player makes goes to
 // the options' handlers and the window then shows what they hold. DONE hides the window and
-// applies; the title-bar close box unloads the options unapplied.
+// applies; the title-bar close box drops the changes made since the window was shown.
 class OptionsDialog final : public QDialog {
     Q_OBJECT
 public:
