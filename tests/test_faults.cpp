@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -236,6 +237,8 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::newRow("read-only folder") << "read-only";
         QTest::newRow("file replaced by a folder") << "folder";
+        QTest::newRow("a file its owner made read-only: told once") << "0444";
+        QTest::newRow("a lock another game holds") << "locked";
     }
     void settingsThatCannotBeSaved()
     {
@@ -246,8 +249,15 @@ private slots:
             settings = "/proc/self/Gibbetry.conf"; // refused even to root
         } else {
             settings = spare.filePath("Gibbetry.conf");
-            QVERIFY(QDir().mkpath(settings));
+            if (kind == "folder")
+                QVERIFY(QDir().mkpath(settings));
+            else
+                writeFile(settings, "[Settings]\n");
         }
+        QLockFile other(settings + ".lock");
+        QVERIFY(kind == "0444" ? QFile::setPermissions(settings, QFile::ReadOwner | QFile::ReadGroup |
+                                                                       QFile::ReadOther)
+                               : kind != "locked" || other.tryLock());
         Disk disk(settings);
         QVERIFY(disk.messages.shown.isEmpty()); // loading fell back to the defaults silently
         QVERIFY(disk.opt().optGuessGUI());
@@ -259,6 +269,11 @@ private slots:
         QCOMPARE(disk.game->state().secretWord, "kid");
         QCOMPARE(disk.game->state().chancesLeft, 3);
         QVERIFY(disk.opt().optGuessManual());
+        disk.options->cmdDone_Click(*disk.game);
+        QCOMPARE(disk.messages.shown.size(), kind == "0444" ? 1 : 2);
+        QFile kept(settings); // as it was, with its lock left to the other game
+        QVERIFY(kind == "folder" || kind == "read-only" ||
+                (kept.open(QIODevice::ReadOnly) && kept.readAll() == "[Settings]\n"));
     }
 
     void aSettingsFileOfRandomBytesNeverBlocksASave()

@@ -295,7 +295,7 @@ private slots:
             QCOMPARE(*parsed, value);
     }
 
-    void qsettingsFileRoundTrip()
+    void optionsSavedToTheFileLoadBackTheSame()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("Gibbetry/Gibbetry.conf");
@@ -322,7 +322,7 @@ private slots:
         QCOMPARE(second.live(host).comGuessText(), "5");
     }
 
-    void qsettingsFailureExplainsWhy()
+    void aSaveThatFailsSaysWhy()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("Gibbetry.conf");
@@ -335,7 +335,7 @@ private slots:
         QCOMPARE(file.read("Settings", "chkHint", "d"), "d");
     }
 
-    void qsettingsListValueIsGarbage()
+    void aListIndexThatIsNoNumberTakesTheDefault()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("Gibbetry.conf");

@@ -86,9 +86,28 @@ private slots:
         QTest::newRow("root over a player's 0600 file") << plain << "owner" << "5" << saved << "";
         QTest::newRow("root: a folder not of the config folder's owner") << plain << "foreign"
             << "5" << QByteArray() << "writes in no other user's folder";
-        QTest::newRow("mode 2444 kept") << plain << "mode" << "5" << saved << "";
-        QTest::newRow("a write that fails") << plain << "fsize" << "5" << QByteArray()
-                                            << "could not be written: File too large";
+        QTest::newRow("mode 2644 kept") << plain << "mode" << "5" << saved << "";
+        QTest::newRow("read-only, told once") << plain << "read-only" << "5" << QByteArray()
+                                              << "is read-only: its owner took away";
+        QTest::newRow("a write that fails") << "; " + QByteArray(4000, 'x') + '\n' + plain << "fsize"
+            << "5" << QByteArray() << "could not be written: File too large";
+        QTest::newRow("an editor's save before the rename: merged again") << plain << "editor" << "5"
+            << saved + "; editor\n" << "";
+        QTest::newRow("a line appended at the rename: merged after") << plain << "append" << "5"
+            << saved + "; late\n" << "";
+        QTest::newRow("rewritten in place at the rename: merged after") << plain << "rewrite" << "5"
+            << QByteArray("[Settings]\nchkHint=1\nlstWordSource=3\n; rw\n") << "";
+        QTest::newRow("another game saving meanwhile: told, its file kept") << plain
+            << "second game" << "5" << saved << "another Gibbetry game was saving its options";
+        QTest::newRow("repaired before the move-aside: read again") << QByteArray("[Settings]\n"
+            "lstWordSource=5\nnotes\n") << "repaired" << "6" << saved << "";
+        QTest::newRow("damaged behind a link: copied, the link kept") << QByteArray("[Settings]\n"
+            "lstWordSource=5\n<<<<<<< HEAD\n") << "dotfiles link" << "5" << saved
+            << "a copy of it, unchanged, was kept as";
+        QTest::newRow("a note after #") << QByteArray("[Settings]\nchkHint=0\nlstWordSource=5 # kids\n")
+            << "" << "5" << QByteArray("[Settings]\nchkHint=0\nlstWordSource=3 # kids\n") << "";
+        QTest::newRow("a note after ;, no blank") << QByteArray("[Settings]\nchkHint=0\nlstWordSource=5;x\n")
+            << "" << "5" << QByteArray("[Settings]\nchkHint=0\nlstWordSource=3;x\n") << "";
         QTest::newRow("a save past 64 KiB") << "[Settings]\n;" + QByteArray(65500, 'x') +
             "\nchkHint=0\n" << "" << "d" << QByteArray() << "would grow larger than 64 KiB";
         QTest::newRow("unreadable: a loop of links") << QByteArray() << "loop" << "d" << QByteArray()
@@ -98,8 +117,10 @@ private slots:
         QTest::newRow("damaged, through another user's link, as root") << QByteArray("[Settings]\n"
             "lstWordSource=5\nnotes\n") << "others link" << "5" << QByteArray()
             << "reached through another user's symbolic link";
-        QTest::newRow("stale temporary files, many damaged copies") << QByteArray("notes\n")
+        QTest::newRow("dead temporary files, many damaged copies") << QByteArray("notes\n")
             << "litter" << "d" << saved << "moved, unchanged, to";
+        QTest::newRow("copies named out of the order made (time zone)") << QByteArray("notes\n")
+            << "litter backwards" << "d" << saved << "moved, unchanged, to";
         QTest::newRow("swapped for a link to a FIFO") << plain << "fifo" << "5" << QByteArray()
                                                       << "is a FIFO (named pipe), not a settings";
         QTest::newRow("a device") << QByteArray() << "device" << "d" << QByteArray()
@@ -107,8 +128,10 @@ private slots:
         QTest::newRow("a folder") << QByteArray() << "folder" << "d" << QByteArray() << "is a folder";
         QTest::newRow("a Gibbetry link to a file") << QByteArray() << "file link" << "d"
                                                    << QByteArray() << "not a folder";
-        QTest::newRow("a Gibbetry link out of the config folder") << QByteArray() << "out" << "d"
-            << QByteArray() << "makes no file there";
+        QTest::newRow("a Gibbetry link to a folder of one's own (stow)") << QByteArray() << "out"
+            << "d" << saved << "";
+        QTest::newRow("a Gibbetry link to another user's folder") << QByteArray() << "foreign out"
+            << "d" << QByteArray() << "makes no file there";
         QTest::newRow("a link to nothing is replaced") << QByteArray() << "dangling" << "d" << saved
                                                        << "";
     }
@@ -123,7 +146,8 @@ private slots:
         const QString folder = root.filePath("config/Gibbetry");
         const QString path = folder + "/Gibbetry.conf";
         if (!before.isEmpty() || !how.isEmpty())
-            QVERIFY(QDir().mkpath(how == "file link" || how == "out" ? root.filePath("config") : folder));
+            QVERIFY(QDir().mkpath(how == "file link" || how.endsWith("out") ? root.filePath("config")
+                                                                             : folder));
         if (!before.isEmpty())
             QVERIFY(makeNode(before, path));
         const bool root0 = ::geteuid() == 0;
@@ -134,28 +158,67 @@ private slots:
             QFAIL("chown");
         if (how == "foreign") // a player's config folder: what a link of theirs could lead to
             QCOMPARE(::chown(QFile::encodeName(root.filePath("config")), 65534, 65534), 0);
-        if (how == "owner" || how == "mode")
-            QCOMPARE(::chmod(QFile::encodeName(path), how == "owner" ? 0600 : 02444), 0);
+        if (how == "owner" || how == "mode" || how == "read-only")
+            QCOMPARE(::chmod(QFile::encodeName(path), how == "owner" ? 0600 : how == "mode" ? 02644 : 0444), 0);
+        if (how == "out" && root0)
+            QSKIP("root follows no other user's link, and its own only within its home folder");
+        if (how == "foreign out" && root0) // a player's folder; when not root, "/" is root's
+            QCOMPARE(::chown(QFile::encodeName(outside.path()), 65534, 65534), 0);
         if (how == "loop" || how == "device" || how == "folder")
             QVERIFY(makeNode(how.toLatin1(), path));
-        if (how == "file link" || how == "out" || how == "dangling")
+        if (how == "file link" || how.endsWith("out") || how == "dangling")
             QVERIFY(QFile::link(how == "file link" ? root.filePath("config/x.txt")
-                                : how == "out" ? outside.path() : root.filePath("nowhere"),
+                                : how == "out" || (how == "foreign out" && root0) ? outside.path()
+                                : how == "foreign out" ? "/" : root.filePath("nowhere"),
                                 how == "dangling" ? path : folder));
         if (how == "file link")
             QVERIFY(makeNode("x", root.filePath("config/x.txt")));
         if (how == "link" || how == "others link")
             QVERIFY(QFile::rename(path, folder + "/real.conf") && QFile::link("real.conf", path));
+        if (how == "dotfiles link")
+            QVERIFY(QFile::rename(path, outside.filePath("real.conf")) &&
+                    QFile::link(outside.filePath("real.conf"), path));
         if (how == "others link")
             QCOMPARE(::lchown(QFile::encodeName(path), 65534, 65534), 0);
-        if (how == "litter") {
-            for (int day = 1; day <= 7; ++day)
-                QVERIFY(makeNode("x", path + QString(".damaged-2020010%1-000000").arg(day)));
-            const QString stale = path + ".saving-4194303-abcdef"; // no such pid
-            QVERIFY(makeNode("x", stale));
-            const timespec epoch[2] = {};
-            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(stale), epoch, 0), 0);
+        if (how.startsWith("litter")) { // made one after the other, by change time
+            for (qint64 day = 1, last = 0, now = 0; day <= 7; ++day, last = now) {
+                const QString copy = path + QString(".damaged-2020010%1-000000")
+                                                .arg(how == "litter" ? day : 8 - day);
+                QVERIFY(makeNode("x", copy));
+                for (struct stat info {}; now <= last; now = info.st_ctim.tv_sec * 1000000000LL + info.st_ctim.tv_nsec)
+                    QVERIFY(::chmod(QFile::encodeName(copy), 0644) == 0 && ::stat(QFile::encodeName(copy), &info) == 0);
+            }
+            const timespec epoch[2] = {}, future[2] = {{4102444800, 0}, {4102444800, 0}}; // no such pids
+            for (const auto &[stale, time] : {std::pair(".saving-4194303-a", epoch), std::pair(".saving-4194302-b", future)})
+                QVERIFY(makeNode("x", path + stale) && ::utimensat(AT_FDCWD, QFile::encodeName(path + stale), time, 0) == 0);
+            QVERIFY(makeNode("x", path + ".saving-1-live")); // pid 1 runs
         }
+        QString heard;
+        int appendTo = -1, renames = 0; // another program's doings at a save's last moments
+        auto editorSaves = [&](const QByteArray &text) { // a new file renamed over the old one
+            return makeNode(text, path + "~") &&
+                   ::rename(QFile::encodeName(path + "~"), QFile::encodeName(path)) == 0;
+        };
+        auto atMoment = [&](IniSettingsStore::Moment moment) {
+            using M = IniSettingsStore::Moment;
+            if (moment == M::BeforeMoveAside && how == "repaired")
+                QVERIFY(editorSaves("[Settings]\nchkHint=0\nlstWordSource=6\n"));
+            const QByteArray late = how == "append" ? "; late\n" : "[Settings]\nchkHint=1\nlstWordSource=5\n; rw\n";
+            if (moment == M::AfterRename && appendTo >= 0)
+                QVERIFY(::write(appendTo, late, late.size()) == late.size() &&
+                        ::close(std::exchange(appendTo, -1)) == 0);
+            if (moment != M::BeforeRename || renames++)
+                return;
+            if (how == "editor")
+                QVERIFY(editorSaves("[Settings]\nchkHint=0\nlstWordSource=5\n; editor\n"));
+            if (how == "append" || how == "rewrite") // opened before the rename, written after
+                appendTo = ::open(QFile::encodeName(path), O_WRONLY | (how == "append" ? O_APPEND : 0));
+            if (how == "second game") {
+                IniSettingsStore second(path);
+                second.write("Settings", "comGuessLI", "4");
+                heard += second.commit().value_or("");
+            }
+        };
         auto snapshot = [&] {
             struct stat info {};
             const bool regular = ::stat(QFile::encodeName(path), &info) == 0 && S_ISREG(info.st_mode);
@@ -164,8 +227,8 @@ private slots:
         };
         const QString start = snapshot();
 
-        IniSettingsStore store(path);
-        QString heard = store.load().value_or("");
+        IniSettingsStore store(path, atMoment);
+        heard = store.load().value_or("");
         QCOMPARE(store.read("Settings", "lstWordSource", "d"), read);
         QVERIFY2(!store.load(), "told once");
         QCOMPARE(store.read("Settings", "lstWordSource", "d"), read);
@@ -180,7 +243,7 @@ private slots:
         if (how == "fsize") {
             std::signal(SIGXFSZ, SIG_IGN);
             rlimit small = limit;
-            small.rlim_cur = 8;
+            small.rlim_cur = 1024; // room for the lock file, not for the new text
             ::setrlimit(RLIMIT_FSIZE, &small);
         }
         const QString middle = snapshot();
@@ -189,6 +252,8 @@ private slots:
         const std::optional<QString> failure = store.commit();
         ::setrlimit(RLIMIT_FSIZE, &limit);
         heard += failure.value_or("");
+        if (how == "read-only")
+            QVERIFY2(!store.commit(), "told once a run");
 
         QVERIFY2(told.isEmpty() ? heard.isEmpty() : heard.contains(told), qPrintable(heard));
         QCOMPARE(failure.has_value(), after.isEmpty());
@@ -205,14 +270,21 @@ private slots:
                          QFile::WriteUser | QFile::ExeUser);
         QCOMPARE(kindOf(path) == S_IFLNK,
                  (how.contains("link") && how != "file link") || how == "fifo" || how == "loop");
-        QVERIFY(QDir(outside.path()).isEmpty() && !QFileInfo::exists(root.filePath("nowhere")));
+        QCOMPARE(QDir(outside.path()).entryList(QDir::Files), how == "dotfiles link" ? QStringList{"real.conf"}
+                 : how == "out" ? QStringList{"Gibbetry.conf"} : QStringList());
+        QVERIFY(!QFileInfo::exists(root.filePath("nowhere")));
         const QDir dir(QFileInfo(path).path());
-        QVERIFY(dir.entryList({"*.saving-*"}, QDir::Files).isEmpty());
-        if (how == "litter") {
-            const QStringList copies = dir.entryList({"Gibbetry.conf.damaged-*"});
+        QCOMPARE(dir.entryList({"*.saving-*", "*.lock"}, QDir::Files),
+                 how.startsWith("litter") ? QStringList{"Gibbetry.conf.saving-1-live"} : QStringList());
+        const QStringList copies = dir.entryList({"Gibbetry.conf.damaged-*"});
+        if (how == "dotfiles link")
+            QVERIFY(copies.size() == 1 && readFile(dir.filePath(copies[0])) == before);
+        if (how.startsWith("litter")) {
             QCOMPARE(copies.size(), IniSettingsStore::keptDamagedCopies);
-            QVERIFY(!copies.contains("Gibbetry.conf.damaged-20200103-000000"));
+            QVERIFY(!copies.contains(how == "litter" ? "Gibbetry.conf.damaged-20200103-000000"
+                                                     : "Gibbetry.conf.damaged-20200105-000000"));
         }
+        QVERIFY(how != "repaired" || (copies.isEmpty() && !QFileInfo::exists(path + "~")));
     }
 
     void aDamagedFileIsMovedAsideUnchanged_data()
@@ -259,27 +331,42 @@ private slots:
         }
     }
 
-    void relativeConfigFoldersAreIgnored_data()
+    void configFolderFromTheEnvironment_data()
     {
-        QTest::addColumn<QString>("xdg");
-        QTest::addColumn<QString>("home");
-        QTest::addColumn<QString>("expected"); // empty: under the account's own home folder
-        QTest::newRow("absolute") << "/cfg" << "/h" << "/cfg/Gibbetry/Gibbetry.conf";
-        QTest::newRow("relative XDG") << "relcfg" << "/h" << "/h/.config/Gibbetry/Gibbetry.conf";
-        QTest::newRow("both relative") << "relcfg" << "relhome" << "";
+        QTest::addColumn<QByteArray>("xdg");
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QByteArray>("expected"); // empty: under the account's own home folder
+        QTest::newRow("absolute") << QByteArray("/cfg") << QByteArray("/h")
+                                  << QByteArray("/cfg/Gibbetry/Gibbetry.conf");
+        QTest::newRow("relative XDG") << QByteArray("relcfg") << QByteArray("/h")
+                                      << QByteArray("/h/.config/Gibbetry/Gibbetry.conf");
+        QTest::newRow("both relative") << QByteArray("relcfg") << QByteArray("relhome") << QByteArray();
+        QTest::newRow("bytes that are not UTF-8") << QByteArray("/t/cfg-\xff\xfe/") << QByteArray("/h")
+                                                  << QByteArray("/t/cfg-\xff\xfe/Gibbetry/Gibbetry.conf");
     }
-    void relativeConfigFoldersAreIgnored()
+    void configFolderFromTheEnvironment()
     {
-        QFETCH(QString, xdg);
-        QFETCH(QString, home);
-        QFETCH(QString, expected);
-        QProcessEnvironment environment;
-        environment.insert("XDG_CONFIG_HOME", xdg);
-        environment.insert("HOME", home);
-        const QString path = IniSettingsStore::userFilePath(environment);
+        QFETCH(QByteArray, xdg);
+        QFETCH(QByteArray, home);
+        QFETCH(QByteArray, expected);
+        const QByteArray path = IniSettingsStore::userFilePath(
+            [&](const char *name) { return QByteArray(name) == "HOME" ? home : xdg; });
         if (!expected.isEmpty())
             QCOMPARE(path, expected);
-        QVERIFY2(QDir::isAbsolutePath(path) && !path.contains("rel"), qPrintable(path));
+        QVERIFY2(path.startsWith('/') && !path.contains("rel"), path.constData());
+        if (!xdg.contains('\xff'))
+            return;
+        // The store makes and uses that very folder, never a sibling named otherwise.
+        QTemporaryDir root;
+        const QByteArray under = QFile::encodeName(root.path()) + path.mid(2);
+        IniSettingsStore store(under);
+        store.write("Settings", "chkHint", "1");
+        QVERIFY(!store.commit());
+        QVERIFY(!QFileInfo::exists(root.filePath("cfg-\uFFFD\uFFFD")));
+        char bytes[64] = {};
+        const int fd = ::open(under.constData(), O_RDONLY);
+        QVERIFY(fd >= 0 && ::read(fd, bytes, sizeof bytes - 1) > 0 && ::close(fd) == 0);
+        QCOMPARE(QByteArray(bytes), "[Settings]\nchkHint=1\n");
     }
 };
 

@@ -17,7 +17,9 @@ public:
     virtual QString read(const QString &section, const QString &key,
                          const QString &defaultValue) = 0;
     virtual void write(const QString &section, const QString &key, const QString &value) = 0;
-    // Makes the writes so far durable. Returns why it failed, or nothing when all is stored.
+    // Makes the writes so far durable. Returns why it failed, or nothing when all is stored or
+    // when the store was told not to write and said so once this run already (a settings file
+    // its owner made read-only).
     virtual std::optional<QString> commit() = 0;
 };
 

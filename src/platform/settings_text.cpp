@@ -21,8 +21,9 @@ bool isSpace(char c)
     return c == ' ' || c == '\t';
 }
 
-// Where a "; comment" after a value begins (at the blanks before the ";"), or -1. A ";" inside
-// double quotes, or with no blank before it, is part of the value.
+// Where a note after a value begins (at the blanks before it), or -1: the first "#" or ";"
+// outside double quotes, with or without a blank before it. None of the game's values holds
+// either, so "lstWordSource=3 # kids" and "comGuessLI=4;note" read as 3 and 4.
 qsizetype commentStart(const QByteArray &afterEquals)
 {
     qsizetype i = 0;
@@ -34,7 +35,7 @@ qsizetype commentStart(const QByteArray &afterEquals)
             i = close + 1;
     }
     for (; i < afterEquals.size(); ++i) {
-        if (afterEquals[i] != ';' || i == 0 || !isSpace(afterEquals[i - 1]))
+        if (afterEquals[i] != ';' && afterEquals[i] != '#')
             continue;
         qsizetype start = i;
         while (start > 0 && isSpace(afterEquals[start - 1]))
@@ -123,7 +124,13 @@ void SettingsText::setValue(const QString &section, const QString &key, const QS
             text += old.mid(comment);
         lines_[last].text = text;
         for (qsizetype i = last - 1; i >= 0; --i) {
-            if (lines_[i].section == s && lines_[i].key == k)
+            if (lines_[i].section != s || lines_[i].key != k)
+                continue;
+            // A first line dropped would make a byte-order mark on the next one the file's own,
+            // mending a text that was joined from two files: it stays, blank.
+            if (i == 0 && lines_.size() > 1 && lines_[1].text.startsWith(byteOrderMark))
+                lines_[0] = {{}, lines_[0].end, lines_[0].section, {}};
+            else
                 lines_.removeAt(i);
         }
         return;

@@ -19,11 +19,11 @@ public:
     static SettingsText parse(const QByteArray &bytes);
 
     bool damaged() const { return damaged_; }
-    // The key's value, unquoted and without a "; comment" after it, or nothing when the key is
-    // not there. A key given more than once (in one section or in two of the same name) has its
+    // The key's value, unquoted and without a note after it ("# ..." or "; ..."), or nothing
+    // when the key is not there. A key given more than once (in one section or in two of the same name) has its
     // last value.
     std::optional<QString> value(const QString &section, const QString &key) const;
-    // Sets the key's last line, keeping a comment after its value, and drops its repeats; a new
+    // Sets the key's last line, keeping a note after its value, and drops its repeats; a new
     // key goes after the section's last line, a new section at the end.
     void setValue(const QString &section, const QString &key, const QString &value);
     // Every (section, key) pair, once each, in the order of their first line.
