@@ -1,3 +1,4 @@
+#include "game/figure_stages.h"
 #include "game_rig.h"
 
 #include <QTest>
@@ -279,7 +280,7 @@ private slots:
         rig.opt().setComGuessIndex(7);
         rig.game.cmdNewGame_Click();
         const GameState &s = rig.game.state();
-        QCOMPARE(s.stagesLeft, 12);
+        QCOMPARE(s.stagesLeft, figureStageCount);
         QCOMPARE(s.chancesLeft, 8);
         QCOMPARE(s.lettersFound, 0);
         QVERIFY(!s.gameOver);
@@ -306,11 +307,11 @@ private slots:
         rig.start();
         rig.game.lblLetters_Click(25);
         rig.game.lblLetters_Click(0);
-        QCOMPARE(rig.game.state().stagesLeft, 11);
+        QCOMPARE(rig.game.state().stagesLeft, figureStageCount - 1);
         rig.random.script = {0.9};
         rig.options.cmdDone_Click(rig.game);
         QCOMPARE(rig.game.state().secretWord, "dog");
-        QCOMPARE(rig.game.state().stagesLeft, 12);
+        QCOMPARE(rig.game.state().stagesLeft, figureStageCount);
         QCOMPARE(rig.game.state().lettersFound, 0);
         QVERIFY(!rig.game.state().gameOver);
         QVERIFY(!rig.anyVisible(Element::draw, 1, 19));

@@ -1,4 +1,5 @@
 #include "game/clock_text.h"
+#include "game/figure_stages.h"
 #include "game_rig.h"
 
 #include <QTest>
@@ -70,7 +71,7 @@ private slots:
         rig.start();
         rig.guess("AA");
         QCOMPARE(rig.game.state().lettersFound, 3);
-        QCOMPARE(rig.game.state().stagesLeft, 12);
+        QCOMPARE(rig.game.state().stagesLeft, figureStageCount);
         QVERIFY(rig.visibleParts().isEmpty());
         QVERIFY(!rig.game.state().gameOver);
     }
@@ -93,7 +94,7 @@ private slots:
             QCOMPARE(rig.board().caption({Element::lblGG, 2}), "2");
             QVERIFY(rig.visibleParts().isEmpty());
         } else {
-            QCOMPARE(rig.game.state().stagesLeft, 10);
+            QCOMPARE(rig.game.state().stagesLeft, figureStageCount - 2);
             QCOMPARE(rig.visibleParts(), (QList<int>{1, 2}));
         }
     }
@@ -158,10 +159,11 @@ private slots:
         rig.start();
         rig.guess(QByteArray("DEFGHIJKLMNO").left(misses).constData());
         QCOMPARE(rig.visibleParts(), visible);
-        QCOMPARE(rig.game.state().stagesLeft, 12 - misses);
-        QCOMPARE(rig.game.state().gameOver, misses == 12);
-        QCOMPARE(rig.board().isVisible({Element::lblGameOver}), misses == 12);
-        QCOMPARE(rig.shownWord(), misses == 12 ? "CAT" : "___");
+        const bool lost = misses == figureStageCount;
+        QCOMPARE(rig.game.state().stagesLeft, figureStageCount - misses);
+        QCOMPARE(rig.game.state().gameOver, lost);
+        QCOMPARE(rig.board().isVisible({Element::lblGameOver}), lost);
+        QCOMPARE(rig.shownWord(), lost ? "CAT" : "___");
         QVERIFY(!rig.board().isVisible({Element::shapeGuess}));
     }
 

@@ -252,12 +252,12 @@ private slots:
     {
         Rig rig("bread\r\n");
         QTest::mouseClick(rig.window.newGameButton(), Qt::LeftButton);
-        const QPoint onBase(700, 4440 / 15);
+        const QPoint onBase(700, 4440 / twipsPerPixel);
         const QColor ink(Qt::black);
         QVERIFY(rig.shot().pixelColor(onBase) != ink);
         rig.click('Q');
         QCOMPARE(rig.shot().pixelColor(onBase), ink);
-        QVERIFY(rig.shot().pixelColor(QPoint(12120 / 15, 100)) != ink); // the upright waits
+        QVERIFY(rig.shot().pixelColor(QPoint(12120 / twipsPerPixel, 100)) != ink); // the upright waits
     }
 
     void aLostGameShowsTheBannerAndTheWordInBlue()

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/window.h"
+
 #include <QRect>
 
-// The layout's twips as the tests expect them on screen: 15 to the pixel.
+// The layout's twips as the tests expect them on screen.
 inline QRect twips(int left, int top, int width, int height)
 {
-    return {left / 15, top / 15, width / 15, height / 15};
+    using gibbetry::twipsPerPixel;
+    return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel};
 }

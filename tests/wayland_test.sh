@@ -24,7 +24,7 @@ export WAYLAND_DISPLAY=gibbetry-test QT_QPA_PLATFORM=wayland
 unset DISPLAY
 # Under the sanitizers (make check): what Qt's Wayland client keeps to the end is not ours. Whole
 # stacks, so that a block made by a plugin unloaded at exit is still traced to its caller.
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan-wayland.supp:fast_unwind_on_malloc=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp:fast_unwind_on_malloc=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
     >"$work/weston.log" 2>&1 &

@@ -17,7 +17,8 @@ inline constexpr Rgb green = 65280;
 inline constexpr Rgb blue = 16711680;
 } // namespace colour
 
-// The named elements of the main window; arrays carry an index from 0.
+// The named elements of the main window. The tile and slot arrays are indexed from 0, the
+// numbered elements by their own number (draw1 is index 1), a single element by 0.
 enum class Element {
     lblLetters,  // 26 letter tiles
     lblWord,     // 23 word slots

@@ -105,7 +105,7 @@ void Game::cmdNewGame_Click()
                       .arg(loadedListName()));
         return;
     }
-    state_.stagesLeft = 12;
+    state_.stagesLeft = figureStageCount;
     state_.chancesLeft = qint16(options().comGuessText().toInt());
     state_.lettersFound = 0;
     ResetBoard();

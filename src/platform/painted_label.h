@@ -28,7 +28,6 @@ public:
     bool fitsLegibly(const QString &text) const;
     // A diagonal stroke through the text, in the text's colour: a second cue besides colour.
     void setStruckThrough(bool struck);
-    bool isStruckThrough() const { return struck_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

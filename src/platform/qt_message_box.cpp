@@ -8,7 +8,8 @@ namespace gibbetry {
 
 std::unique_ptr<QMessageBox> QtMessageBox::create(Icon icon, const QString &text, QWidget *parent)
 {
-    // The game's texts end lines with CR LF; Qt's labels break at LF alone.
+    // A text may end its lines with CR LF (the win message does); each becomes the LF that Qt's
+    // labels break at.
     auto box = std::make_unique<QMessageBox>(
         icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning,
         QLatin1String(applicationTitle), QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),

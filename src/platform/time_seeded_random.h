@@ -6,7 +6,7 @@
 
 namespace gibbetry {
 
-// Seeded once, from the time of day, when it is made.
+// Seeded once, when it is made, from the system clock: the date and time in its finest unit.
 class TimeSeededRandom final : public RandomSource {
 public:
     TimeSeededRandom();

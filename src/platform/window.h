@@ -7,11 +7,14 @@ class QWidget;
 
 namespace gibbetry {
 
-// A rectangle of the windows' layout, given in twips (15 to the pixel), in logical pixels, so that
-// Qt's high-DPI scaling keeps the proportions.
+// The windows' layout is given in twips: 1/1440 inch, so 15 to the pixel at 96 dots per inch.
+inline constexpr int twipsPerPixel = 15;
+
+// A rectangle of the windows' layout, given in twips, in logical pixels, so that Qt's high-DPI
+// scaling keeps the proportions.
 constexpr QRect fromTwips(int left, int top, int width, int height)
 {
-    return {left / 15, top / 15, width / 15, height / 15};
+    return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel};
 }
 
 // The program's icon: a white sheet with its corner folded over and a black capital A.

@@ -12,7 +12,6 @@ class BoardLabel : public PaintedLabel {
 public:
     BoardLabel(QWidget *parent, const BoardColours &colours, bool bordered);
     void setTextColour(Rgb colour);
-    Rgb wantedColour() const { return wanted_; }
     // Draws again in the board's colours, after they changed.
     void recolour();
     // A ground of the label's own (GAME OVER's red) in place of the board's.
@@ -29,7 +28,6 @@ class LetterTile : public BoardLabel {
     Q_OBJECT
 public:
     LetterTile(QWidget *parent, const BoardColours &colours, int index);
-    int index() const { return index_; }
     // A press from assistive technology: the same guess as a click.
     void press() { emit clicked(index_); }
 

@@ -1,12 +1,12 @@
 #include "game/view/figure_layer.h"
 
+#include "platform/window.h"
+
 #include <QPainter>
 
 namespace gibbetry {
 
 namespace {
-
-constexpr double twipsPerPixel = 15.0;
 
 struct Part {
     enum Kind { Line, Ellipse } kind;

@@ -61,34 +61,15 @@ void MainWindow::build()
     connect(itmOptions_, &QAction::triggered, this, &MainWindow::itmOptions_Click);
     connect(itmAbout_, &QAction::triggered, this, &MainWindow::itmAbout_Click);
 
-    // One font object per size, shared by every element that uses it.
-    const QFont tileFont = msSansSerif(24);
-    const QFont slotFont = msSansSerif(18);
-
     figure_ = new FigureLayer(client, game_.board(), colours_);
     figure_->setGeometry(client->rect());
 
-    for (int i = 0; i < Board::letterCount; ++i) {
-        auto *tile = new LetterTile(client, colours_, i);
-        const int row = i / 13;
-        tile->setGeometry(fromTwips(360 + 600 * (i % 13), 360 + 600 * row, 570, 555));
-        tile->setAlignment(Qt::AlignCenter);
-        tile->setFont(tileFont);
-        tile->setToolTip(QStringLiteral("Click on the letter to select it."));
-        connect(tile, &LetterTile::clicked, this, [this](int index) { game_.lblLetters_Click(index); });
-        letters_[i] = tile;
-    }
-
+    // One font object per size, shared by every element that uses it.
+    const QFont slotFont = msSansSerif(18);
+    buildLetterTiles(*client);
     lblHint_ = new BoardLabel(client, colours_, false);
     lblHint_->setGeometry(fromTwips(1800, 1800, 5415, 735));
-
-    for (int i = 0; i < Board::slotCount; ++i) {
-        auto *slot = new BoardLabel(client, colours_, true);
-        slot->setGeometry(fromTwips(120 + 360 * i, 2880, 375, 495));
-        slot->setAlignment(Qt::AlignCenter);
-        slot->setFont(slotFont);
-        slots_[i] = slot;
-    }
+    buildWordSlots(*client, slotFont);
 
     cmdNewGame_ = new QPushButton(QStringLiteral("Start New Game"), client);
     cmdNewGame_->setGeometry(fromTwips(3000, 3720, 2535, 495));
@@ -96,22 +77,8 @@ void MainWindow::build()
     cmdNewGame_->setFocusPolicy(Qt::StrongFocus);
     connect(cmdNewGame_, &QPushButton::clicked, this, [this] { game_.cmdNewGame_Click(); });
 
-    const int statusLeft[] = {120, 1080, 6120, 8880};
-    const int statusWidth[] = {825, 4935, 2655, 1095};
-    for (int i = 0; i < 4; ++i) {
-        status_[i] = new BoardLabel(client, colours_, true);
-        status_[i]->setGeometry(fromTwips(statusLeft[i], 5520, statusWidth[i], 255));
-        status_[i]->setShrinkToFit(i == 0); // the clock: some locales' AM and PM words are long
-    }
-
-    for (int i = 0; i < 3; ++i) {
-        counterCaptions_[i] = new BoardLabel(client, colours_, false);
-        counterCaptions_[i]->setGeometry(fromTwips(8880, 1200 + 840 * i, 2535, 495));
-        counterCaptions_[i]->setFont(slotFont);
-        counterValues_[i] = new BoardLabel(client, colours_, false);
-        counterValues_[i]->setGeometry(fromTwips(11640, 1200 + 840 * i, 495, 495));
-        counterValues_[i]->setFont(slotFont);
-    }
+    buildStatusLine(*client);
+    buildCounters(*client, slotFont);
 
     lblGameOver_ = new BoardLabel(client, colours_, false);
     lblGameOver_->setGeometry(fromTwips(9360, 4680, 2775, 615));
@@ -126,6 +93,55 @@ void MainWindow::build()
     timer1->setInterval(500);
     connect(timer1, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
     timer1->start();
+}
+
+void MainWindow::buildLetterTiles(QWidget &client)
+{
+    const QFont tileFont = msSansSerif(24);
+    for (int i = 0; i < Board::letterCount; ++i) {
+        auto *tile = new LetterTile(&client, colours_, i);
+        const int row = i / 13;
+        tile->setGeometry(fromTwips(360 + 600 * (i % 13), 360 + 600 * row, 570, 555));
+        tile->setAlignment(Qt::AlignCenter);
+        tile->setFont(tileFont);
+        tile->setToolTip(QStringLiteral("Click on the letter to select it."));
+        connect(tile, &LetterTile::clicked, this, [this](int index) { game_.lblLetters_Click(index); });
+        letters_[i] = tile;
+    }
+}
+
+void MainWindow::buildWordSlots(QWidget &client, const QFont &font)
+{
+    for (int i = 0; i < Board::slotCount; ++i) {
+        auto *slot = new BoardLabel(&client, colours_, true);
+        slot->setGeometry(fromTwips(120 + 360 * i, 2880, 375, 495));
+        slot->setAlignment(Qt::AlignCenter);
+        slot->setFont(font);
+        slots_[i] = slot;
+    }
+}
+
+void MainWindow::buildStatusLine(QWidget &client)
+{
+    const int statusLeft[] = {120, 1080, 6120, 8880};
+    const int statusWidth[] = {825, 4935, 2655, 1095};
+    for (int i = 0; i < 4; ++i) {
+        status_[i] = new BoardLabel(&client, colours_, true);
+        status_[i]->setGeometry(fromTwips(statusLeft[i], 5520, statusWidth[i], 255));
+        status_[i]->setShrinkToFit(i == 0); // the clock: some locales' AM and PM words are long
+    }
+}
+
+void MainWindow::buildCounters(QWidget &client, const QFont &font)
+{
+    for (int i = 0; i < 3; ++i) {
+        counterCaptions_[i] = new BoardLabel(&client, colours_, false);
+        counterCaptions_[i]->setGeometry(fromTwips(8880, 1200 + 840 * i, 2535, 495));
+        counterCaptions_[i]->setFont(font);
+        counterValues_[i] = new BoardLabel(&client, colours_, false);
+        counterValues_[i]->setGeometry(fromTwips(11640, 1200 + 840 * i, 495, 495));
+        counterValues_[i]->setFont(font);
+    }
 }
 
 BoardLabel *MainWindow::label(ElementId id) const

@@ -6,8 +6,9 @@
 
 #include <array>
 
-class QPushButton;
 class QAction;
+class QFont;
+class QPushButton;
 
 namespace gibbetry {
 
@@ -47,7 +48,12 @@ private:
     // The menu commands: each shows its window modally and returns when it is closed.
     void itmOptions_Click();
     void itmAbout_Click();
+    // Creates the window's elements: the figure first, so that every other element lies above it.
     void build();
+    void buildLetterTiles(QWidget &client);
+    void buildWordSlots(QWidget &client, const QFont &font);
+    void buildStatusLine(QWidget &client);
+    void buildCounters(QWidget &client, const QFont &font);
     void mirrorBoard();
 
     Game &game_;
