@@ -4,8 +4,11 @@
 // A developer tool, run by hand: `apt-get install scowl wordnet-base`, `npm ci` in this folder,
 // then `node make-word-lists.mjs`. `--check` verifies the shipped lists without writing;
 // (`--words DIR` checks the lists in DIR); `--pool DIR` writes the words still to be read by hand as chunk files in DIR (merge the
-// readers' verdicts with merge-verdicts.mjs); `--report FILE` saves the table and the removed
-// words for list-report.mjs; `--explain WORD...` shows how the screens see some words.
+// readers' verdicts with merge-verdicts.mjs); `--pool-australian DIR` writes the Australian
+// list and its refill candidates as a reading pool, `--pool-kids DIR [--also FILE]` the kid
+// lists' level, clinical and american pools (readers answer a chunk with fill-verdicts.mjs);
+// `--report FILE` saves the table and the removed words for list-report.mjs; `--explain WORD...`
+// shows how the screens see some words.
 // The game, its build and its tests never need any of these inputs.
 //
 // Words: SCOWL's english-words plus australian-words (Australian and British spellings; the
@@ -21,7 +24,7 @@
 
 import { readFileSync, writeFileSync, existsSync, mkdirSync, readdirSync } from 'node:fs';
 import { createHash } from 'node:crypto';
-import { dirname, join } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { createRequire } from 'node:module';
 import { cuss } from 'cuss';
@@ -44,6 +47,8 @@ const POOL_DIR = args.includes('--pool') ? args[args.indexOf('--pool') + 1] : nu
 const WORDS_DIR = args.includes('--words') ? args[args.indexOf('--words') + 1] : null;
 // --report FILE: the table and every removed word, as JSON, for the notes
 const REPORT = args.includes('--report') ? args[args.indexOf('--report') + 1] : null;
+// The reading round that pools written now belong to: a later round's verdict wins.
+const ROUND = 3;
 const MIN_LENGTH = 3;
 // An inflected form counts as written when SUBTLEX-US holds it at least twice: one count in 51
 // million words of subtitles ("insaner", "voodooed") is noise.
@@ -56,7 +61,7 @@ const ATTESTED_COUNT_READ = 1;
 
 function readWordFile(name) {
   const words = new Set();
-  for (const line of readFileSync(join(HERE, name), 'utf8').split('\n')) {
+  for (const line of readFileSync(resolve(HERE, name), 'utf8').split('\n')) {
     for (const word of line.replace(/#.*/, '').trim().split(/\s+/)) {
       if (word) words.add(word.toLowerCase());
     }
@@ -67,7 +72,7 @@ function readWordFile(name) {
 // word -> the SmarterKid level of the reviewed Australian words
 function readLevelFile(name) {
   const levels = new Map();
-  for (const line of readFileSync(join(HERE, name), 'utf8').split('\n')) {
+  for (const line of readFileSync(resolve(HERE, name), 'utf8').split('\n')) {
     const fields = line.replace(/#.*/, '').trim().split(/\s+/).filter(Boolean);
     for (let i = 0; i + 1 < fields.length; i += 2) {
       if (!levels.has(fields[i])) levels.set(fields[i], parseInt(fields[i + 1], 10));
@@ -100,6 +105,8 @@ if (!existsSync(SCOWL)) {
 const LEVEL_OF = readScowl(['english-words', 'australian-words'], 70);
 const AUSTRALIAN_ONLY = readScowl(['australian-words', 'british-words'], 95);
 const AMERICAN_ONLY = readScowl(['american-words'], 95);
+// Where the Australian list refills from: the Australian and British dictionaries up to size 70.
+const REFILL_LEVEL = readScowl(['english-words', 'australian-words', 'british-words'], 70);
 const WN = loadWordNet();
 
 // SUBTLEX-US looked up case-insensitively: the best rank and the total count of any case form
@@ -490,16 +497,22 @@ function buildKids(words, pool) {
   return { lists, candidates };
 }
 
+// Why a word can never be in the Australian list, before any reading: the first screen that
+// removes it, or null.
+function australianScreen(w) {
+  if (w.length < MIN_LENGTH || w.length > 23) return 'length';
+  if (junkForm(w)) return 'attestation';
+  if (denied(w, false)) return 'denylists';
+  if (adultUsage(w) && !ALLOW_AU.has(w)) return 'meaning';
+  return null;
+}
+
 function buildAustralian(words) {
   const removed = {};
   const drop = (why, w) => { (removed[why] ??= []).push(w); return false; };
   const clean = (w) => {
-    if (w.length < MIN_LENGTH) return drop('length', w);
-    if (w.length > 23) return drop('length', w);
-    if (junkForm(w)) return drop('attestation', w);
-    if (denied(w, false)) return drop('denylists', w);
-    if (adultUsage(w) && !ALLOW_AU.has(w)) return drop('meaning', w);
-    return true;
+    const why = australianScreen(w);
+    return why ? drop(why, w) : true;
   };
   const reviewed = [...AUSTRALIAN_LEVEL.keys()].filter(clean);
   const reviewedSet = new Set(reviewed);
@@ -592,6 +605,147 @@ function writePool(dir, candidates) {
   console.log(`pool: ${all.length} words in ${chunk} chunks (per level ${byLevel})`);
 }
 
+// ---- reading pools ------------------------------------------------------------------------
+
+// How many refill candidates the Australian pool offers beyond the list itself: enough to
+// replace the 3 to 6% its readers are expected to keep out.
+const AUSTRALIAN_CANDIDATES = 5000;
+const CHUNK_SIZE = 1500;
+
+// The words that may refill the Australian list, commonest first: the reviewed Australian words
+// and SCOWL's Australian and British words up to size 70 that the list does not hold, each
+// passing every screen of the list.
+function australianCandidates(words, listed) {
+  const reviewed = [...AUSTRALIAN_LEVEL.keys()].filter((w) => !listed.has(w));
+  const scowl = [...REFILL_LEVEL.keys()].filter((w) => !listed.has(w) && !AUSTRALIAN_LEVEL.has(w)
+    && !(AMERICAN_ONLY.has(w) && !LEVEL_OF.has(w)) && rank(w) < UNRANKED);
+  const ranked = scowl.sort(byRank).filter((w) => !australianScreen(w));
+  return [...reviewed.filter((w) => !australianScreen(w)),
+    ...ranked.slice(0, Math.max(0, AUSTRALIAN_CANDIDATES - reviewed.length))];
+}
+
+// WordNet's single-word synonyms of a word's first noun or verb sense, as a hint to a reader
+// that a list holds two words for one thing (flashlight: torch).
+// Only for a noun of one or two senses, and only synonyms the pool holds: "can" is no "tin".
+function synonymsOf(word, pool) {
+  const nouns = (WN.senses.get(word) ?? []).filter((k) => k.startsWith('n:'));
+  if (!nouns.length || nouns.length > 2) return [];
+  return WN.synsets.get(nouns[0]).words.filter((w) => w !== word && pool.has(w)).slice(0, 3);
+}
+
+// A reader's hints for a word of the Australian pool.
+function australianHints(word, candidate, pool) {
+  const hints = [];
+  if (candidate) hints.push('cand');
+  if (!LEVEL_OF.has(word) && !AUSTRALIAN_LEVEL.has(word)) hints.push('british');
+  if (AUSTRALIAN_LEVEL.has(word)) hints.push('reviewed');
+  for (const t of twinsOf(word)) hints.push(`us:${t}`);
+  for (const s of synonymsOf(word, pool)) hints.push(`syn:${s}`);
+  for (const key of sensesOf(word)) {
+    for (const u of WN.synsets.get(key).usage) {
+      if (KID_USAGES.has(WN.name(u))) hints.push(`wn:${WN.name(u)}`);
+    }
+  }
+  if (!sensesOf(word).length && !isFamiliar(word)) hints.push('wn:unknown');
+  if (rank(word) >= UNRANKED) hints.push('unspoken');
+  return [...new Set(hints)];
+}
+
+// Writes each group of lines ("word\t...") as DIR/chunks/NN.txt of about CHUNK_SIZE lines, in
+// order, a chunk never mixing two groups; and the pool's description as DIR/pool.json for
+// fill-verdicts.mjs and merge-verdicts.mjs.
+function writeChunks(dir, groups, description) {
+  mkdirSync(join(dir, 'chunks'), { recursive: true });
+  let n = 0;
+  for (const lines of groups.filter((g) => g.length)) {
+    const chunks = Math.max(1, Math.round(lines.length / CHUNK_SIZE));
+    const per = Math.ceil(lines.length / chunks);
+    for (let at = 0; at < lines.length; at += per) {
+      n += 1;
+      writeFileSync(join(dir, 'chunks', `${String(n).padStart(2, '0')}.txt`),
+        lines.slice(at, at + per).map((l) => `${l}\n`).join(''));
+    }
+  }
+  writeFileSync(join(dir, 'pool.json'), `${JSON.stringify({ ...description, round: ROUND }, null, 2)}\n`);
+  console.log(`${dir}: ${groups.flat().length} words in ${n} chunks`);
+}
+
+// The Australian pool: every word of the shipped list and the refill candidates, commonest first.
+function writeAustralianPool(dir, words) {
+  const listed = new Set(readShipped(AUSTRALIAN.file));
+  const candidates = new Set(australianCandidates(words, listed));
+  const pool = [...australianPool(words)].sort(byRank);
+  const inPool = new Set(pool);
+  const lines = pool.map((w) => {
+    const hints = australianHints(w, candidates.has(w), inPool);
+    return `${w}\t${hints.length ? hints.join(',') : '-'}`;
+  });
+  writeChunks(dir, [lines], { kind: 'australian' });
+  console.log(`  ${listed.size} listed, ${candidates.size} candidates`);
+}
+
+// The words of the Australian pool: the shipped list and its refill candidates.
+function australianPool(words) {
+  const listed = new Set(readShipped(AUSTRALIAN.file));
+  return new Set([...listed, ...australianCandidates(words, listed)]);
+}
+
+// Senses a children's list reads once more under the classroom rule: organs, blood vessels,
+// weaponry, injuries, besides the meaning screen's clinical, violent and criminal marks.
+const CLASSROOM = new Map([['n:05297523', 'organ'], ['n:05417975', 'blood-vessel'],
+  ['n:04566257', 'weaponry'], ['n:14285662', 'injury']]);
+const CLASSROOM_FLAG = /^(wn:hyper=(clinical|killing|weapon|violence|death|crime|insult)|wn:topic=(medicine|pathology|psychiatry|surgery|war|crime|terrorism|obstetrics|gynecology|urology|psychoanalysis|pharmacology|drug)|gloss:(kill\w*|murder\w*|weapons?|firearms?|guns?|bombs?|explosives?|corpse|suicide|criminals?|crimes?|surg\w+|medical|diseases?|infection|illness|patients?|hospital))$/;
+function classroomHints(word) {
+  const hints = screen(word).filter((f) => CLASSROOM_FLAG.test(f));
+  for (const key of sensesOf(word)) {
+    for (const a of [key, ...WN.ancestorsOf(key)]) {
+      if (CLASSROOM.has(a)) hints.push(`wn:hyper=${CLASSROOM.get(a)}`);
+    }
+  }
+  return [...new Set(hints)];
+}
+
+// Familiar words first, then commonest first: the order in which a level is filled from above.
+const byEase = (a, b) => Number(!isFamiliar(a)) - Number(!isFamiliar(b)) || byRank(a, b);
+// How many entries of the level above are read as fillers: about twice what readers are
+// expected to send up.
+const LEVEL_FILLERS = { 1: 1200, 2: 1500 };
+
+// The three kid pools: level (SmarterKid 1 and 2 and their fillers), clinical (SmarterKid 3
+// and 4 under the classroom rule) and american (kid words the Australian pool does not hold).
+// The words of --also FILE that none of these holds are read with them: a level 3 word for
+// level, a level 4 or 5 word with the american pool.
+function writeKidPools(dir, words, also) {
+  const shipped = KID_LISTS.map((kid) => readShipped(kid.file).sort(byRank));
+  const levelOfKid = new Map();
+  shipped.forEach((list, i) => list.forEach((w) => levelOfKid.set(w, i + 1)));
+  const australian = australianPool(words);
+  const known = new Set([...australian, ...levelOfKid.keys()]);
+  const hints = (w) => [...screen(w).filter((f) => /^wn:(usage|topic)=/.test(f)),
+    ...twinsOf(w).slice(0, 1).map((t) => `us:${t}`), ...synonymsOf(w, known).map((t) => `syn:${t}`)];
+  const line = (w, level, h = hints(w)) => `${w}\tsk${level}\t${h.length ? h.join(',') : '-'}`;
+  const fill1 = new Set([...shipped[1]].sort(byEase).slice(0, LEVEL_FILLERS[1]));
+  const fill2 = [...shipped[2]].sort(byEase).slice(0, LEVEL_FILLERS[2]);
+  const newReviewed = [...AUSTRALIAN_LEVEL].filter(([w, l]) => l <= 2 && !levelOfKid.has(w)
+    && !kidScreen(w)).map(([w]) => w);
+  const clinical = [...shipped[2], ...shipped[3]].filter((w) => classroomHints(w).length);
+  const placed = new Set([...shipped[0], ...shipped[1], ...fill2, ...newReviewed, ...clinical]);
+  const extra = also.filter((w) => levelOfKid.has(w) && !placed.has(w));
+  const forLevel = [
+    [...shipped[0], ...fill1, ...newReviewed.filter((w) => AUSTRALIAN_LEVEL.get(w) === 1)],
+    [...shipped[1].filter((w) => !fill1.has(w)), ...fill2,
+      ...newReviewed.filter((w) => AUSTRALIAN_LEVEL.get(w) === 2)],
+    extra.filter((w) => levelOfKid.get(w) === 3)].map((g) => [...new Set(g)].sort(byRank));
+  writeChunks(join(dir, 'level'), forLevel.map((g, i) => g.map((w) => line(w, i + 1))), { kind: 'level' });
+  writeChunks(join(dir, 'clinical'),
+    [clinical.map((w) => line(w, levelOfKid.get(w), classroomHints(w)))], { kind: 'clinical' });
+  const american = [...new Set([...shipped.flat().filter((w) => !australian.has(w)),
+    ...extra.filter((w) => levelOfKid.get(w) >= 4)])].sort(byRank);
+  writeChunks(join(dir, 'american'), [american.map((w) => line(w, levelOfKid.get(w)))], { kind: 'american' });
+  const missing = also.filter((w) => !levelOfKid.has(w));
+  if (missing.length) console.log(`--also words in no kid list: ${missing.join(' ')}`);
+}
+
 function main() {
   const words = [...new Set([...LEVEL_OF.keys(), ...AUSTRALIAN_LEVEL.keys()])].sort(byRank);
   if (args.includes('--explain')) {
@@ -599,6 +753,15 @@ function main() {
       console.log(w, LEVEL_OF.get(w), rank(w), kidScreen(w), denied(w, true), screen(w).join(','),
         baseOf(w), twinsOf(w).join('/'), adultUsage(w));
     }
+    return;
+  }
+  if (args.includes('--pool-australian')) {
+    writeAustralianPool(args[args.indexOf('--pool-australian') + 1], words);
+    return;
+  }
+  if (args.includes('--pool-kids')) {
+    const also = args.includes('--also') ? [...readWordFile(args[args.indexOf('--also') + 1])] : [];
+    writeKidPools(args[args.indexOf('--pool-kids') + 1], words, also);
     return;
   }
   if (POOL_DIR) {
