@@ -386,7 +386,40 @@ function readVerdicts() {
   return verdicts;
 }
 const VERDICT = readVerdicts();
-const readOut = (w) => VERDICT.get(w)?.verdict === 'out';
+
+// Later rounds' readings (merge-verdicts.mjs), oldest round first: [word, round, pool, level,
+// verdict, reason] of the kid rereads, [word, round, verdict, reason] of the Australian list.
+function readRows(name) {
+  const path = join(HERE, name);
+  if (!existsSync(path)) return [];
+  return readFileSync(path, 'utf8').split('\n').filter((l) => l && !l.startsWith('#'))
+    .map((l) => l.split('\t')).sort((a, b) => parseInt(a[1], 10) - parseInt(b[1], 10));
+}
+// word -> { verdict: 'in' | 'out', reason }: the Australian list's reading, word for word
+const AUSTRALIAN_VERDICT = new Map(readRows('verdicts-australian.tsv')
+  .map(([word, , verdict, reason]) => [word, { verdict, reason }]));
+// word -> why no kid list may hold it, by the classroom or American rereads or the Australian
+// reading (a word unfit for the family dictionary is unfit for a child)
+const KID_OUT = new Map();
+// American-only words, read so in any pool: in no list at all
+const AMERICAN_WORDS = new Set();
+for (const [word, { verdict, reason }] of AUSTRALIAN_VERDICT) {
+  if (verdict === 'out') KID_OUT.set(word, reason);
+  if (verdict === 'out' && reason === 'american') AMERICAN_WORDS.add(word);
+}
+// A level reread replaces the word's earlier verdict: its level, in, later or out.
+for (const [word, , pool, level, verdict, reason] of readRows('verdicts-reread.tsv')) {
+  if (verdict === 'out' && reason === 'american') AMERICAN_WORDS.add(word);
+  if (pool === 'level') VERDICT.set(word, { level: parseInt(level.replace('sk', ''), 10), verdict, reason });
+  else if (verdict === 'out') KID_OUT.set(word, reason);
+}
+// Why a kid list may not hold a word read by hand, or null.
+function kidOutReason(w) {
+  if (AMERICAN_WORDS.has(w)) return 'american';
+  if (VERDICT.get(w)?.verdict === 'out') return VERDICT.get(w).reason;
+  return KID_OUT.get(w) ?? null;
+}
+const readOut = (w) => kidOutReason(w) !== null;
 // Read and let in at this level or below, or read as "later" below it.
 function readInFor(word, level) {
   const v = VERDICT.get(word);
@@ -445,6 +478,7 @@ function buildKids(words, pool) {
   for (const kid of KID_LISTS) {
     const chosen = [];
     const removed = {};
+    const outBy = {};
     // each word is counted once, by the first level and screen that kept it out
     const drop = (why, w) => {
       if (counted.has(w)) return;
@@ -473,8 +507,13 @@ function buildKids(words, pool) {
         taken.add(word);
         continue;
       }
-      // read out: counted under the meaning screen when it had flagged the word
-      if (readOut(word)) { drop(screen(word).length ? 'meaning' : 'read out', word); taken.add(word); continue; }
+      // read out: counted under the meaning screen when it had flagged the word, and by reason
+      if (readOut(word)) {
+        if (!counted.has(word)) (outBy[kidOutReason(word)] ??= []).push(word);
+        drop(screen(word).length ? 'meaning' : 'read out', word);
+        taken.add(word);
+        continue;
+      }
       if (!readInFor(word, kid.level)) { drop(VERDICT.has(word) ? 'read later' : 'unread', word); continue; }
       chosen.push(word);
       taken.add(word);
@@ -486,13 +525,13 @@ function buildKids(words, pool) {
       for (const word of words) {
         if (chosen.length >= kid.size * FILL_SHARE) break;
         const v = VERDICT.get(word);
-        if (taken.has(word) || !v || v.verdict !== 'in' || v.level !== kid.level + 1) continue;
+        if (taken.has(word) || !v || v.verdict !== 'in' || v.level !== kid.level + 1 || readOut(word)) continue;
         chosen.push(word);
         filled.push(word);
         taken.add(word);
       }
     }
-    lists.push({ ...kid, kids: true, words: chosen, removed, filled });
+    lists.push({ ...kid, kids: true, words: chosen, removed, outBy, filled });
   }
   return { lists, candidates };
 }
@@ -507,8 +546,20 @@ function australianScreen(w) {
   return null;
 }
 
+// Whether the Australian list may hold a word by its reading: read in, and not read as
+// American in any pool. Records a word read out by its reason.
+function australianReadIn(w, drop, outBy) {
+  const v = AUSTRALIAN_VERDICT.get(w);
+  if (AMERICAN_WORDS.has(w) || v?.verdict === 'out') {
+    (outBy[AMERICAN_WORDS.has(w) ? 'american' : v.reason] ??= []).push(w);
+    return drop('read out', w);
+  }
+  return v ? true : drop('unread', w);
+}
+
 function buildAustralian(words) {
   const removed = {};
+  const outBy = {};
   const drop = (why, w) => { (removed[why] ??= []).push(w); return false; };
   const clean = (w) => {
     const why = australianScreen(w);
@@ -524,9 +575,21 @@ function buildAustralian(words) {
   const topUp = words.filter((w) => !reviewedSet.has(w) && LEVEL_OF.get(w) > 40
     && LEVEL_OF.get(w) <= 55 && !AUSTRALIAN_ONLY.has(w) && rank(w) < UNRANKED)
     .filter(clean).slice(0, Math.max(0, room));
+  // Each of them only when read in, and the list refilled, commonest first, with words of
+  // SCOWL's Australian and British dictionaries up to size 70 that were read in.
+  const kept = [...reviewed, ...base, ...topUp].filter((w) => australianReadIn(w, drop, outBy));
+  const keptSet = new Set(kept);
+  const refill = [];
+  const read = [...REFILL_LEVEL.keys()].filter((w) => !keptSet.has(w) && !reviewedSet.has(w)
+    && AUSTRALIAN_VERDICT.has(w) && !australianScreen(w)).sort(byRank);
+  for (const w of read) {
+    if (!australianReadIn(w, () => false, outBy)) continue;
+    if (kept.length + refill.length < AUSTRALIAN.size) refill.push(w);
+  }
   console.log(`Australian English Dictionary: ${reviewed.length} reviewed Australian words, `
-    + `${base.length} up to SCOWL size 40 or Australian spellings, ${topUp.length} commonest of sizes 50 and 55`);
-  return { ...AUSTRALIAN, words: [...reviewed, ...base, ...topUp], removed };
+    + `${base.length} up to SCOWL size 40 or Australian spellings, ${topUp.length} commonest of sizes 50 and 55; `
+    + `${kept.length} of them read in, refilled with ${refill.length} of ${read.length} candidates read`);
+  return { ...AUSTRALIAN, words: [...kept, ...refill], removed, outBy, filled: refill };
 }
 
 // ---- checks, report, output ---------------------------------------------------------------
@@ -544,16 +607,23 @@ function verify(list) {
     if (junk && !AUSTRALIAN_LEVEL.has(word)) problems.push(`${word}: ${junk}`);
     if (AMERICAN_ONLY.has(word) && !LEVEL_OF.has(word)) problems.push(`${word}: American spelling`);
     if (list.kids) {
-      if (readOut(word)) problems.push(`${word}: read out (${VERDICT.get(word).reason})`);
+      if (readOut(word)) problems.push(`${word}: read out (${kidOutReason(word)})`);
       // a level read short is filled with words read in one level higher
       const filler = VERDICT.get(word)?.verdict === 'in' && VERDICT.get(word).level === list.level + 1;
       if (!readInFor(word, list.level) && !filler) problems.push(`${word}: not read in`);
-    } else if (adultUsage(word) && !ALLOW_AU.has(word)) {
-      problems.push(`${word}: WordNet usage ${adultUsage(word)}`);
+    } else {
+      if (adultUsage(word) && !ALLOW_AU.has(word)) problems.push(`${word}: WordNet usage ${adultUsage(word)}`);
+      if (AUSTRALIAN_VERDICT.get(word)?.verdict !== 'in') {
+        problems.push(`${word}: ${AUSTRALIAN_VERDICT.has(word) ? 'read out' : 'not read'}`);
+      }
+      if (AMERICAN_WORDS.has(word)) problems.push(`${word}: read as American`);
     }
   }
   if (Math.abs(list.words.length - list.size) > list.size * 0.15) {
     problems.push(`${list.words.length} words, more than 15% off ${list.size}`);
+  } else if (!list.kids && Math.abs(list.words.length - list.size) > list.size * 0.02) {
+    // short of words read in: said, never filled with unread words
+    console.error(`${list.file}: ${list.words.length} words, ${list.size - list.words.length} short of ${list.size} (more than 2%)`);
   }
   return problems;
 }
@@ -574,10 +644,52 @@ function report(list) {
     'read out': removed('read out'),
     'unread': removed('unread'),
     'filled': list.filled?.length ?? 0,
-    'read by hand': percent(count((w) => VERDICT.has(w))),
+    'read by hand': percent(count((w) => (list.kids ? VERDICT : AUSTRALIAN_VERDICT).has(w))),
     'Dale-Chall': percent(count(isDaleChall)),
     'median rank': median(list.words.map(rank)),
   };
+}
+
+// Counts of the words read out by hand, by reason, for the second table.
+function reasonRow(list) {
+  const row = { list: list.file.replace(/\.txt$/, '') };
+  for (const [why, words] of Object.entries(list.outBy ?? {}).sort()) row[why] = words.length;
+  return row;
+}
+
+// mulberry32: a small seeded generator, so samples are the same on every run
+function sampler(seed) {
+  let a = seed;
+  return () => {
+    a = (a + 0x6d2b79f5) | 0;
+    let t = Math.imul(a ^ (a >>> 15), 1 | a);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+// `count` words of `words` drawn with `next`, in alphabetical order; all of them when fewer.
+function pick(words, count, next) {
+  if (words.length <= count) return [...words].sort();
+  const picked = new Set();
+  while (picked.size < count) picked.add(words[Math.floor(next() * words.length)]);
+  return [...picked].sort();
+}
+
+// 40 words of each list, and up to 20 of each reason a word was kept out of it, drawn with a
+// fixed seed. In a kid list "meaning" and "read out" are words read out: shown by reason.
+function printSamples(lists, seed) {
+  for (const list of lists) {
+    const next = sampler(seed);
+    console.log(`\n## ${list.file.replace(/\.txt$/, '')}: ${list.words.length} words\n`);
+    console.log(`- 40 words: ${pick(list.words, 40, next).join(', ')}`);
+    const screens = Object.entries(list.removed ?? {})
+      .filter(([why]) => why !== 'read out' && !(list.kids && why === 'meaning'));
+    const reasons = Object.entries(list.outBy ?? {}).sort().map(([why, w]) => [`read out, ${why}`, w]);
+    for (const [why, words] of [...screens, ...reasons]) {
+      console.log(`- ${why} (${words.length}): ${pick(words, 20, next).join(', ')}`);
+    }
+  }
 }
 
 function readShipped(file) {
@@ -777,6 +889,9 @@ function main() {
   }
   const rows = lists.map(report);
   console.table(rows);
+  console.log('Read out by hand, by reason (the Australian row also counts refill candidates read out):');
+  console.table(lists.map(reasonRow));
+  if (args.includes('--samples')) printSamples(lists, parseInt(args[args.indexOf('--samples') + 1], 10));
   const failed = new Set();
   for (const list of lists) {
     const problems = verify(list);
@@ -803,7 +918,8 @@ function main() {
   }
   if (REPORT) {
     writeFileSync(REPORT, JSON.stringify({ rows, removed: Object.fromEntries(
-      lists.map((l) => [l.file.replace(/\.txt$/, ''), l.removed ?? {}])) }));
+      lists.map((l) => [l.file.replace(/\.txt$/, ''), l.removed ?? {}])), outBy: Object.fromEntries(
+      lists.map((l) => [l.file.replace(/\.txt$/, ''), l.outBy ?? {}])) }));
   }
   if (failed.size) process.exit(1);
 }
