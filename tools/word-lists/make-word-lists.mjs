@@ -407,12 +407,29 @@ for (const [word, { verdict, reason }] of AUSTRALIAN_VERDICT) {
   if (verdict === 'out') KID_OUT.set(word, reason);
   if (verdict === 'out' && reason === 'american') AMERICAN_WORDS.add(word);
 }
-// A level reread replaces the word's earlier verdict: its level, in, later or out.
-for (const [word, , pool, level, verdict, reason] of readRows('verdicts-reread.tsv')) {
+// A level reread replaces the word's earlier verdict: its level, in, later or out; of two
+// readings of a round, the one for the higher level. A word it lets in below the level where the
+// first reading put it has moved down.
+const FIRST_VERDICT = new Map(VERDICT);
+const MOVED_DOWN = new Map();
+const levelNumber = (row) => parseInt(row[3].replace('sk', ''), 10) || 0;
+const rereads = readRows('verdicts-reread.tsv')
+  .sort((a, b) => parseInt(a[1], 10) - parseInt(b[1], 10) || levelNumber(a) - levelNumber(b));
+for (const [word, , pool, level, verdict, reason] of rereads) {
   if (verdict === 'out' && reason === 'american') AMERICAN_WORDS.add(word);
-  if (pool === 'level') VERDICT.set(word, { level: parseInt(level.replace('sk', ''), 10), verdict, reason });
-  else if (verdict === 'out') KID_OUT.set(word, reason);
+  if (pool !== 'level') {
+    if (verdict === 'out') KID_OUT.set(word, reason);
+    continue;
+  }
+  const reread = { level: parseInt(level.replace('sk', ''), 10), verdict, reason };
+  const first = FIRST_VERDICT.get(word);
+  const firstIn = first && ((first.verdict === 'in' && first.level <= reread.level)
+    || (first.verdict === 'later' && first.level < reread.level));
+  MOVED_DOWN.delete(word);
+  if (verdict === 'in' && first && !firstIn) MOVED_DOWN.set(word, reread.level);
+  VERDICT.set(word, reread);
 }
+const movedDown = (w, level) => MOVED_DOWN.get(w) === level;
 // Why a kid list may not hold a word read by hand, or null.
 function kidOutReason(w) {
   if (AMERICAN_WORDS.has(w)) return 'american';
@@ -515,12 +532,22 @@ function buildKids(words, pool) {
         continue;
       }
       if (!readInFor(word, kid.level)) { drop(VERDICT.has(word) ? 'read later' : 'unread', word); continue; }
+      if (movedDown(word, kid.level)) continue;
       chosen.push(word);
+      taken.add(word);
+    }
+    // Words of the level above that a reread let in here only fill the room the level's own
+    // words leave, commonest first; the rest stay where they were.
+    const filled = [];
+    for (const word of pool ? [] : words) {
+      if (chosen.length >= want) break;
+      if (taken.has(word) || !movedDown(word, kid.level) || readOut(word) || kidScreen(word)) continue;
+      chosen.push(word);
+      filled.push(word);
       taken.add(word);
     }
     // A level whose readers sent too many words up is filled, commonest first, with words read
     // in one level higher: never with unread words.
-    const filled = [];
     if (!pool && chosen.length < kid.size * FILL_SHARE) {
       for (const word of words) {
         if (chosen.length >= kid.size * FILL_SHARE) break;
@@ -577,10 +604,11 @@ function buildAustralian(words) {
     .filter(clean).slice(0, Math.max(0, room));
   // Each of them only when read in, and the list refilled, commonest first, with words of
   // SCOWL's Australian and British dictionaries up to size 70 that were read in.
-  const kept = [...reviewed, ...base, ...topUp].filter((w) => australianReadIn(w, drop, outBy));
-  const keptSet = new Set(kept);
+  const listed = [...reviewed, ...base, ...topUp];
+  const listedSet = new Set(listed);
+  const kept = listed.filter((w) => australianReadIn(w, drop, outBy));
   const refill = [];
-  const read = [...REFILL_LEVEL.keys()].filter((w) => !keptSet.has(w) && !reviewedSet.has(w)
+  const read = [...REFILL_LEVEL.keys()].filter((w) => !listedSet.has(w)
     && AUSTRALIAN_VERDICT.has(w) && !australianScreen(w)).sort(byRank);
   for (const w of read) {
     if (!australianReadIn(w, () => false, outBy)) continue;
@@ -669,8 +697,9 @@ function sampler(seed) {
 }
 
 // `count` words of `words` drawn with `next`, in alphabetical order; all of them when fewer.
-function pick(words, count, next) {
-  if (words.length <= count) return [...words].sort();
+function pick(list, count, next) {
+  const words = [...new Set(list)];
+  if (words.length <= count) return words.sort();
   const picked = new Set();
   while (picked.size < count) picked.add(words[Math.floor(next() * words.length)]);
   return [...picked].sort();

@@ -13,7 +13,8 @@
 // with fill-verdicts.mjs) is merged by its kind and round: the Australian pool into
 // verdicts-australian.tsv (word, round, verdict, reason), the kid lists' level, clinical and
 // american pools into verdicts-reread.tsv (word, round, pool, level, verdict, reason). There a
-// word keeps the first verdict of a round, and a later round's verdict replaces an earlier one.
+// reading (of a word, in a pool, for a level) keeps its first verdict of a round, and a later
+// round's verdict replaces an earlier one.
 // Chunks without verdicts are reported and left out; the rest is merged.
 
 import { readFileSync, writeFileSync, existsSync, readdirSync } from 'node:fs';
@@ -111,18 +112,19 @@ function mergePool(description) {
   const header = australian
     ? '# word\tround\tverdict\treason: the Australian English Dictionary read by hand, word for word (see make-word-lists.mjs)'
     : '# word\tround\tpool\tlevel\tverdict\treason: kid-list words read again, for level, under the classroom rule, or for American words (see make-word-lists.mjs)';
-  // key -> row fields; the key is the word, for a kid pool the word and the pool
+  // key -> row fields; the key is the word, for a kid pool the word, the pool and the level it
+  // was read for (a word may be read for two levels)
   const rows = new Map();
   if (existsSync(file)) {
     for (const line of lines(file)) {
       if (line.startsWith('#')) continue;
       const f = line.split('\t');
-      rows.set(australian ? f[0] : `${f[0]}\t${f[2]}`, f);
+      rows.set(australian ? f[0] : `${f[0]}\t${f[2]}\t${f[3]}`, f);
     }
   }
   let added = 0;
   for (const [word, level, verdict, reason] of answers) {
-    const key = australian ? word : `${word}\t${kind}`;
+    const key = australian ? word : `${word}\t${kind}\t${level}`;
     const old = rows.get(key);
     if (old && parseInt(old[1], 10) >= round) continue;
     rows.set(key, australian ? [word, round, verdict, reason] : [word, round, kind, level, verdict, reason]);
