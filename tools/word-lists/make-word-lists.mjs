@@ -423,6 +423,8 @@ for (const [word, , pool, level, verdict, reason] of rereads) {
   }
   const reread = { level: parseInt(level.replace('sk', ''), 10), verdict, reason };
   const first = FIRST_VERDICT.get(word);
+  // a reread judges the level only: a word an earlier round kept out stays out
+  if (first?.verdict === 'out') continue;
   const firstIn = first && ((first.verdict === 'in' && first.level <= reread.level)
     || (first.verdict === 'later' && first.level < reread.level));
   MOVED_DOWN.delete(word);
@@ -868,7 +870,7 @@ function writeKidPools(dir, words, also) {
   const fill1 = new Set([...shipped[1]].sort(byEase).slice(0, LEVEL_FILLERS[1]));
   const fill2 = [...shipped[2]].sort(byEase).slice(0, LEVEL_FILLERS[2]);
   const newReviewed = [...AUSTRALIAN_LEVEL].filter(([w, l]) => l <= 2 && !levelOfKid.has(w)
-    && !kidScreen(w)).map(([w]) => w);
+    && !kidScreen(w) && !readOut(w)).map(([w]) => w);
   const clinical = [...shipped[2], ...shipped[3]].filter((w) => classroomHints(w).length);
   const placed = new Set([...shipped[0], ...shipped[1], ...fill2, ...newReviewed, ...clinical]);
   const extra = also.filter((w) => levelOfKid.has(w) && !placed.has(w));
