@@ -138,10 +138,16 @@ const PAIRS = [['grey', 'gray'], ['tyre', 'tire'], ['mum', 'mom'], ['aluminium',
   ['lolly', 'candy'], ['lollies', 'candy'], ['biscuit', 'cookie'], ['jumper', 'sweater'],
   ['rubbish', 'garbage'], ['aeroplane', 'airplane'], ['programme', 'program'], ['sulph', 'sulf']];
 
+// A real American word: SCOWL's English or American dictionaries up to size 70 (larger sizes
+// hold "momble" and "storys").
+const AMERICAN_DICT = new Set([...readScowl(['english-words', 'american-words'], 70).keys()]);
+
 function twins(word) {
   const out = new Set();
+  // the pairs swap the word's whole stem, and only into a real word ("mumble" is no "momble")
   for (const [ours, theirs] of PAIRS) {
-    if (word.includes(ours)) out.add(word.replace(ours, theirs));
+    const swapped = theirs + word.slice(ours.length);
+    if (word.startsWith(ours) && AMERICAN_DICT.has(swapped)) out.add(swapped);
   }
   if (AUSTRALIAN_ONLY.has(word) || !LEVEL_OF.has(word)) {
     for (const [ours, theirs] of SWAPS) {
