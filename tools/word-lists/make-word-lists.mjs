@@ -144,10 +144,14 @@ const AMERICAN_DICT = new Set([...readScowl(['english-words', 'american-words'],
 
 function twins(word) {
   const out = new Set();
-  // the pairs swap the word's whole stem, and only into a real word ("mumble" is no "momble")
+  // the pairs swap the word's whole stem, or the stem after a word of a compound ("snowplough"),
+  // and only into a real word ("mumble" is no "momble"); in a compound only into one our
+  // dictionary does not hold ("aftermaths" is no "aftermath")
   for (const [ours, theirs] of PAIRS) {
-    const swapped = theirs + word.slice(ours.length);
-    if (word.startsWith(ours) && AMERICAN_DICT.has(swapped)) out.add(swapped);
+    const at = word.indexOf(ours);
+    const swapped = word.slice(0, at) + theirs + word.slice(at + ours.length);
+    if (at < 0 || !AMERICAN_DICT.has(swapped)) continue;
+    if (at === 0 || (LEVEL_OF.has(word.slice(0, at)) && !LEVEL_OF.has(swapped))) out.add(swapped);
   }
   if (AUSTRALIAN_ONLY.has(word) || !LEVEL_OF.has(word)) {
     for (const [ours, theirs] of SWAPS) {
