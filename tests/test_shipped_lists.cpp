@@ -116,25 +116,57 @@ private slots:
         }
     }
 
-    // A word read by hand and kept out of the SmarterKid lists stays out, inflections aside.
+    // A word read by hand and kept out of a list stays out, inflections aside: the kid lists'
+    // readings and rereads, and the Australian list's reading, which also keeps its words out of
+    // every kid list; a word read as American is in no list. The Australian list holds only
+    // words its readers read in.
     void noKeptOutWord_data()
     {
         QTest::addColumn<QString>("file");
-        for (int level = 1; level <= 5; ++level)
-            QTest::addRow("SmarterKid %d", level) << QString("SmarterKid %1.txt").arg(level);
+        QTest::addColumn<QString>("verdicts");
+        QTest::addColumn<QByteArray>("reason");
+        QTest::addColumn<int>("atLeast");
+        QTest::addColumn<bool>("everyEntryReadIn");
+        for (int level = 1; level <= 5; ++level) {
+            const QString file = QString("SmarterKid %1.txt").arg(level);
+            QTest::addRow("SmarterKid %d", level) << file << "verdicts.tsv" << QByteArray() << 500 << false;
+            QTest::addRow("SmarterKid %d, reread", level)
+                << file << "verdicts-reread.tsv" << QByteArray() << 100 << false;
+            QTest::addRow("SmarterKid %d, Australian reading", level)
+                << file << "verdicts-australian.tsv" << QByteArray() << 500 << false;
+        }
+        QTest::newRow("Australian") << "Australian English Dictionary.txt" << "verdicts-australian.tsv"
+                                    << QByteArray() << 500 << true;
+        QTest::newRow("Australian, American in a kid reread")
+            << "Australian English Dictionary.txt" << "verdicts-reread.tsv" << QByteArray("american") << 20
+            << false;
     }
     void noKeptOutWord()
     {
         QFETCH(QString, file);
+        QFETCH(QString, verdicts);
+        QFETCH(QByteArray, reason);
+        QFETCH(int, atLeast);
+        QFETCH(bool, everyEntryReadIn);
+        // word, level or round, verdict, reason; the rereads: word, round, pool, level, verdict, reason
         QSet<QByteArray> keptOut;
-        for (const QByteArray &line : readAll(kFilters + "verdicts.tsv").split('\n')) {
+        QSet<QByteArray> readIn;
+        for (const QByteArray &line : readAll(kFilters + verdicts).split('\n')) {
             const QList<QByteArray> fields = line.split('\t');
-            if (fields.size() == 4 && fields[2] == "out")
+            if (line.startsWith('#') || (fields.size() != 4 && fields.size() != 6))
+                continue;
+            const QByteArray &verdict = fields[fields.size() - 2];
+            if (verdict == "out" && (reason.isEmpty() || fields.back() == reason))
                 keptOut.insert(fields[0]);
+            if (verdict == "in")
+                readIn.insert(fields[0]);
         }
-        QVERIFY(keptOut.size() > 500);
-        for (const QByteArray &entry : readAll(kWords + file).split('\n'))
-            QVERIFY2(!keptOut.contains(entry.trimmed()), entry.constData());
+        QVERIFY2(keptOut.size() >= atLeast, qPrintable(QString::number(keptOut.size())));
+        for (QByteArray entry : readAll(kWords + file).split('\n')) {
+            entry = entry.trimmed();
+            QVERIFY2(!keptOut.contains(entry), entry.constData());
+            QVERIFY2(!everyEntryReadIn || entry.isEmpty() || readIn.contains(entry), entry.constData());
+        }
     }
 
     void australianSpellings_data()

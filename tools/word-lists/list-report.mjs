@@ -72,6 +72,15 @@ for (const name of FILES) {
   out.push('');
 }
 
+out.push('## Read out by hand, by reason (count, then up to 20 examples, commonest first)', '');
+for (const name of FILES) {
+  const reasons = Object.entries(report.outBy?.[name] ?? {}).sort();
+  if (!reasons.length) continue;
+  out.push(`### ${name}`, '');
+  for (const [why, words] of reasons) out.push(`- ${why} (${words.length}): ${words.slice(0, 20).join(', ')}`);
+  out.push('');
+}
+
 out.push('## 40 words of each list (seed 17)', '');
 for (const name of FILES) {
   const words = current(name);

@@ -4,8 +4,11 @@
 // A developer tool, run by hand: `apt-get install scowl wordnet-base`, `npm ci` in this folder,
 // then `node make-word-lists.mjs`. `--check` verifies the shipped lists without writing;
 // (`--words DIR` checks the lists in DIR); `--pool DIR` writes the words still to be read by hand as chunk files in DIR (merge the
-// readers' verdicts with merge-verdicts.mjs); `--report FILE` saves the table and the removed
-// words for list-report.mjs; `--explain WORD...` shows how the screens see some words.
+// readers' verdicts with merge-verdicts.mjs); `--pool-australian DIR` writes the Australian
+// list and its refill candidates as a reading pool, `--pool-kids DIR [--also FILE]` the kid
+// lists' level, clinical and american pools (readers answer a chunk with fill-verdicts.mjs);
+// `--report FILE` saves the table and the removed words for list-report.mjs; `--explain WORD...`
+// shows how the screens see some words.
 // The game, its build and its tests never need any of these inputs.
 //
 // Words: SCOWL's english-words plus australian-words (Australian and British spellings; the
@@ -21,7 +24,7 @@
 
 import { readFileSync, writeFileSync, existsSync, mkdirSync, readdirSync } from 'node:fs';
 import { createHash } from 'node:crypto';
-import { dirname, join } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { createRequire } from 'node:module';
 import { cuss } from 'cuss';
@@ -44,6 +47,8 @@ const POOL_DIR = args.includes('--pool') ? args[args.indexOf('--pool') + 1] : nu
 const WORDS_DIR = args.includes('--words') ? args[args.indexOf('--words') + 1] : null;
 // --report FILE: the table and every removed word, as JSON, for the notes
 const REPORT = args.includes('--report') ? args[args.indexOf('--report') + 1] : null;
+// The reading round that pools written now belong to: a later round's verdict wins.
+const ROUND = 3;
 const MIN_LENGTH = 3;
 // An inflected form counts as written when SUBTLEX-US holds it at least twice: one count in 51
 // million words of subtitles ("insaner", "voodooed") is noise.
@@ -56,7 +61,7 @@ const ATTESTED_COUNT_READ = 1;
 
 function readWordFile(name) {
   const words = new Set();
-  for (const line of readFileSync(join(HERE, name), 'utf8').split('\n')) {
+  for (const line of readFileSync(resolve(HERE, name), 'utf8').split('\n')) {
     for (const word of line.replace(/#.*/, '').trim().split(/\s+/)) {
       if (word) words.add(word.toLowerCase());
     }
@@ -67,7 +72,7 @@ function readWordFile(name) {
 // word -> the SmarterKid level of the reviewed Australian words
 function readLevelFile(name) {
   const levels = new Map();
-  for (const line of readFileSync(join(HERE, name), 'utf8').split('\n')) {
+  for (const line of readFileSync(resolve(HERE, name), 'utf8').split('\n')) {
     const fields = line.replace(/#.*/, '').trim().split(/\s+/).filter(Boolean);
     for (let i = 0; i + 1 < fields.length; i += 2) {
       if (!levels.has(fields[i])) levels.set(fields[i], parseInt(fields[i + 1], 10));
@@ -100,6 +105,8 @@ if (!existsSync(SCOWL)) {
 const LEVEL_OF = readScowl(['english-words', 'australian-words'], 70);
 const AUSTRALIAN_ONLY = readScowl(['australian-words', 'british-words'], 95);
 const AMERICAN_ONLY = readScowl(['american-words'], 95);
+// Where the Australian list refills from: the Australian and British dictionaries up to size 70.
+const REFILL_LEVEL = readScowl(['english-words', 'australian-words', 'british-words'], 70);
 const WN = loadWordNet();
 
 // SUBTLEX-US looked up case-insensitively: the best rank and the total count of any case form
@@ -131,10 +138,20 @@ const PAIRS = [['grey', 'gray'], ['tyre', 'tire'], ['mum', 'mom'], ['aluminium',
   ['lolly', 'candy'], ['lollies', 'candy'], ['biscuit', 'cookie'], ['jumper', 'sweater'],
   ['rubbish', 'garbage'], ['aeroplane', 'airplane'], ['programme', 'program'], ['sulph', 'sulf']];
 
+// A real American word: SCOWL's English or American dictionaries up to size 70 (larger sizes
+// hold "momble" and "storys").
+const AMERICAN_DICT = new Set([...readScowl(['english-words', 'american-words'], 70).keys()]);
+
 function twins(word) {
   const out = new Set();
+  // the pairs swap the word's whole stem, or the stem after a word of a compound ("snowplough"),
+  // and only into a real word ("mumble" is no "momble"); in a compound only into one our
+  // dictionary does not hold ("aftermaths" is no "aftermath")
   for (const [ours, theirs] of PAIRS) {
-    if (word.includes(ours)) out.add(word.replace(ours, theirs));
+    const at = word.indexOf(ours);
+    const swapped = word.slice(0, at) + theirs + word.slice(at + ours.length);
+    if (at < 0 || !AMERICAN_DICT.has(swapped)) continue;
+    if (at === 0 || (LEVEL_OF.has(word.slice(0, at)) && !LEVEL_OF.has(swapped))) out.add(swapped);
   }
   if (AUSTRALIAN_ONLY.has(word) || !LEVEL_OF.has(word)) {
     for (const [ours, theirs] of SWAPS) {
@@ -379,7 +396,59 @@ function readVerdicts() {
   return verdicts;
 }
 const VERDICT = readVerdicts();
-const readOut = (w) => VERDICT.get(w)?.verdict === 'out';
+
+// Later rounds' readings (merge-verdicts.mjs), oldest round first: [word, round, pool, level,
+// verdict, reason] of the kid rereads, [word, round, verdict, reason] of the Australian list.
+function readRows(name) {
+  const path = join(HERE, name);
+  if (!existsSync(path)) return [];
+  return readFileSync(path, 'utf8').split('\n').filter((l) => l && !l.startsWith('#'))
+    .map((l) => l.split('\t')).sort((a, b) => parseInt(a[1], 10) - parseInt(b[1], 10));
+}
+// word -> { verdict: 'in' | 'out', reason }: the Australian list's reading, word for word
+const AUSTRALIAN_VERDICT = new Map(readRows('verdicts-australian.tsv')
+  .map(([word, , verdict, reason]) => [word, { verdict, reason }]));
+// word -> why no kid list may hold it, by the classroom or American rereads or the Australian
+// reading (a word unfit for the family dictionary is unfit for a child)
+const KID_OUT = new Map();
+// American-only words, read so in any pool: in no list at all
+const AMERICAN_WORDS = new Set();
+for (const [word, { verdict, reason }] of AUSTRALIAN_VERDICT) {
+  if (verdict === 'out') KID_OUT.set(word, reason);
+  if (verdict === 'out' && reason === 'american') AMERICAN_WORDS.add(word);
+}
+// A level reread replaces the word's earlier verdict: its level, in, later or out; of two
+// readings of a round, the one for the higher level. A word it lets in below the level where the
+// first reading put it has moved down.
+const FIRST_VERDICT = new Map(VERDICT);
+const MOVED_DOWN = new Map();
+const levelNumber = (row) => parseInt(row[3].replace('sk', ''), 10) || 0;
+const rereads = readRows('verdicts-reread.tsv')
+  .sort((a, b) => parseInt(a[1], 10) - parseInt(b[1], 10) || levelNumber(a) - levelNumber(b));
+for (const [word, , pool, level, verdict, reason] of rereads) {
+  if (verdict === 'out' && reason === 'american') AMERICAN_WORDS.add(word);
+  if (pool !== 'level') {
+    if (verdict === 'out') KID_OUT.set(word, reason);
+    continue;
+  }
+  const reread = { level: parseInt(level.replace('sk', ''), 10), verdict, reason };
+  const first = FIRST_VERDICT.get(word);
+  // a reread judges the level only: a word an earlier round kept out stays out
+  if (first?.verdict === 'out') continue;
+  const firstIn = first && ((first.verdict === 'in' && first.level <= reread.level)
+    || (first.verdict === 'later' && first.level < reread.level));
+  MOVED_DOWN.delete(word);
+  if (verdict === 'in' && first && !firstIn) MOVED_DOWN.set(word, reread.level);
+  VERDICT.set(word, reread);
+}
+const movedDown = (w, level) => MOVED_DOWN.get(w) === level;
+// Why a kid list may not hold a word read by hand, or null.
+function kidOutReason(w) {
+  if (AMERICAN_WORDS.has(w)) return 'american';
+  if (VERDICT.get(w)?.verdict === 'out') return VERDICT.get(w).reason;
+  return KID_OUT.get(w) ?? null;
+}
+const readOut = (w) => kidOutReason(w) !== null;
 // Read and let in at this level or below, or read as "later" below it.
 function readInFor(word, level) {
   const v = VERDICT.get(word);
@@ -438,6 +507,7 @@ function buildKids(words, pool) {
   for (const kid of KID_LISTS) {
     const chosen = [];
     const removed = {};
+    const outBy = {};
     // each word is counted once, by the first level and screen that kept it out
     const drop = (why, w) => {
       if (counted.has(w)) return;
@@ -466,40 +536,73 @@ function buildKids(words, pool) {
         taken.add(word);
         continue;
       }
-      // read out: counted under the meaning screen when it had flagged the word
-      if (readOut(word)) { drop(screen(word).length ? 'meaning' : 'read out', word); taken.add(word); continue; }
+      // read out: counted under the meaning screen when it had flagged the word, and by reason
+      if (readOut(word)) {
+        if (!counted.has(word)) (outBy[kidOutReason(word)] ??= []).push(word);
+        drop(screen(word).length ? 'meaning' : 'read out', word);
+        taken.add(word);
+        continue;
+      }
       if (!readInFor(word, kid.level)) { drop(VERDICT.has(word) ? 'read later' : 'unread', word); continue; }
+      if (movedDown(word, kid.level)) continue;
       chosen.push(word);
+      taken.add(word);
+    }
+    // Words of the level above that a reread let in here only fill the room the level's own
+    // words leave, commonest first; the rest stay where they were.
+    const filled = [];
+    for (const word of pool ? [] : words) {
+      if (chosen.length >= want) break;
+      if (taken.has(word) || !movedDown(word, kid.level) || readOut(word) || kidScreen(word)) continue;
+      chosen.push(word);
+      filled.push(word);
       taken.add(word);
     }
     // A level whose readers sent too many words up is filled, commonest first, with words read
     // in one level higher: never with unread words.
-    const filled = [];
     if (!pool && chosen.length < kid.size * FILL_SHARE) {
       for (const word of words) {
         if (chosen.length >= kid.size * FILL_SHARE) break;
         const v = VERDICT.get(word);
-        if (taken.has(word) || !v || v.verdict !== 'in' || v.level !== kid.level + 1) continue;
+        if (taken.has(word) || !v || v.verdict !== 'in' || v.level !== kid.level + 1 || readOut(word)) continue;
         chosen.push(word);
         filled.push(word);
         taken.add(word);
       }
     }
-    lists.push({ ...kid, kids: true, words: chosen, removed, filled });
+    lists.push({ ...kid, kids: true, words: chosen, removed, outBy, filled });
   }
   return { lists, candidates };
 }
 
+// Why a word can never be in the Australian list, before any reading: the first screen that
+// removes it, or null.
+function australianScreen(w) {
+  if (w.length < MIN_LENGTH || w.length > 23) return 'length';
+  if (junkForm(w)) return 'attestation';
+  if (denied(w, false)) return 'denylists';
+  if (adultUsage(w) && !ALLOW_AU.has(w)) return 'meaning';
+  return null;
+}
+
+// Whether the Australian list may hold a word by its reading: read in, and not read as
+// American in any pool. Records a word read out by its reason.
+function australianReadIn(w, drop, outBy) {
+  const v = AUSTRALIAN_VERDICT.get(w);
+  if (AMERICAN_WORDS.has(w) || v?.verdict === 'out') {
+    (outBy[AMERICAN_WORDS.has(w) ? 'american' : v.reason] ??= []).push(w);
+    return drop('read out', w);
+  }
+  return v ? true : drop('unread', w);
+}
+
 function buildAustralian(words) {
   const removed = {};
+  const outBy = {};
   const drop = (why, w) => { (removed[why] ??= []).push(w); return false; };
   const clean = (w) => {
-    if (w.length < MIN_LENGTH) return drop('length', w);
-    if (w.length > 23) return drop('length', w);
-    if (junkForm(w)) return drop('attestation', w);
-    if (denied(w, false)) return drop('denylists', w);
-    if (adultUsage(w) && !ALLOW_AU.has(w)) return drop('meaning', w);
-    return true;
+    const why = australianScreen(w);
+    return why ? drop(why, w) : true;
   };
   const reviewed = [...AUSTRALIAN_LEVEL.keys()].filter(clean);
   const reviewedSet = new Set(reviewed);
@@ -511,9 +614,22 @@ function buildAustralian(words) {
   const topUp = words.filter((w) => !reviewedSet.has(w) && LEVEL_OF.get(w) > 40
     && LEVEL_OF.get(w) <= 55 && !AUSTRALIAN_ONLY.has(w) && rank(w) < UNRANKED)
     .filter(clean).slice(0, Math.max(0, room));
+  // Each of them only when read in, and the list refilled, commonest first, with words of
+  // SCOWL's Australian and British dictionaries up to size 70 that were read in.
+  const listed = [...reviewed, ...base, ...topUp];
+  const listedSet = new Set(listed);
+  const kept = listed.filter((w) => australianReadIn(w, drop, outBy));
+  const refill = [];
+  const read = [...REFILL_LEVEL.keys()].filter((w) => !listedSet.has(w)
+    && AUSTRALIAN_VERDICT.has(w) && !australianScreen(w)).sort(byRank);
+  for (const w of read) {
+    if (!australianReadIn(w, () => false, outBy)) continue;
+    if (kept.length + refill.length < AUSTRALIAN.size) refill.push(w);
+  }
   console.log(`Australian English Dictionary: ${reviewed.length} reviewed Australian words, `
-    + `${base.length} up to SCOWL size 40 or Australian spellings, ${topUp.length} commonest of sizes 50 and 55`);
-  return { ...AUSTRALIAN, words: [...reviewed, ...base, ...topUp], removed };
+    + `${base.length} up to SCOWL size 40 or Australian spellings, ${topUp.length} commonest of sizes 50 and 55; `
+    + `${kept.length} of them read in, refilled with ${refill.length} of ${read.length} candidates read`);
+  return { ...AUSTRALIAN, words: [...kept, ...refill], removed, outBy, filled: refill };
 }
 
 // ---- checks, report, output ---------------------------------------------------------------
@@ -531,16 +647,23 @@ function verify(list) {
     if (junk && !AUSTRALIAN_LEVEL.has(word)) problems.push(`${word}: ${junk}`);
     if (AMERICAN_ONLY.has(word) && !LEVEL_OF.has(word)) problems.push(`${word}: American spelling`);
     if (list.kids) {
-      if (readOut(word)) problems.push(`${word}: read out (${VERDICT.get(word).reason})`);
+      if (readOut(word)) problems.push(`${word}: read out (${kidOutReason(word)})`);
       // a level read short is filled with words read in one level higher
       const filler = VERDICT.get(word)?.verdict === 'in' && VERDICT.get(word).level === list.level + 1;
       if (!readInFor(word, list.level) && !filler) problems.push(`${word}: not read in`);
-    } else if (adultUsage(word) && !ALLOW_AU.has(word)) {
-      problems.push(`${word}: WordNet usage ${adultUsage(word)}`);
+    } else {
+      if (adultUsage(word) && !ALLOW_AU.has(word)) problems.push(`${word}: WordNet usage ${adultUsage(word)}`);
+      if (AUSTRALIAN_VERDICT.get(word)?.verdict !== 'in') {
+        problems.push(`${word}: ${AUSTRALIAN_VERDICT.has(word) ? 'read out' : 'not read'}`);
+      }
+      if (AMERICAN_WORDS.has(word)) problems.push(`${word}: read as American`);
     }
   }
   if (Math.abs(list.words.length - list.size) > list.size * 0.15) {
     problems.push(`${list.words.length} words, more than 15% off ${list.size}`);
+  } else if (!list.kids && Math.abs(list.words.length - list.size) > list.size * 0.02) {
+    // short of words read in: said, never filled with unread words
+    console.error(`${list.file}: ${list.words.length} words, ${list.size - list.words.length} short of ${list.size} (more than 2%)`);
   }
   return problems;
 }
@@ -561,10 +684,53 @@ function report(list) {
     'read out': removed('read out'),
     'unread': removed('unread'),
     'filled': list.filled?.length ?? 0,
-    'read by hand': percent(count((w) => VERDICT.has(w))),
+    'read by hand': percent(count((w) => (list.kids ? VERDICT : AUSTRALIAN_VERDICT).has(w))),
     'Dale-Chall': percent(count(isDaleChall)),
     'median rank': median(list.words.map(rank)),
   };
+}
+
+// Counts of the words read out by hand, by reason, for the second table.
+function reasonRow(list) {
+  const row = { list: list.file.replace(/\.txt$/, '') };
+  for (const [why, words] of Object.entries(list.outBy ?? {}).sort()) row[why] = words.length;
+  return row;
+}
+
+// mulberry32: a small seeded generator, so samples are the same on every run
+function sampler(seed) {
+  let a = seed;
+  return () => {
+    a = (a + 0x6d2b79f5) | 0;
+    let t = Math.imul(a ^ (a >>> 15), 1 | a);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+// `count` words of `words` drawn with `next`, in alphabetical order; all of them when fewer.
+function pick(list, count, next) {
+  const words = [...new Set(list)];
+  if (words.length <= count) return words.sort();
+  const picked = new Set();
+  while (picked.size < count) picked.add(words[Math.floor(next() * words.length)]);
+  return [...picked].sort();
+}
+
+// 40 words of each list, and up to 20 of each reason a word was kept out of it, drawn with a
+// fixed seed. In a kid list "meaning" and "read out" are words read out: shown by reason.
+function printSamples(lists, seed) {
+  for (const list of lists) {
+    const next = sampler(seed);
+    console.log(`\n## ${list.file.replace(/\.txt$/, '')}: ${list.words.length} words\n`);
+    console.log(`- 40 words: ${pick(list.words, 40, next).join(', ')}`);
+    const screens = Object.entries(list.removed ?? {})
+      .filter(([why]) => why !== 'read out' && !(list.kids && why === 'meaning'));
+    const reasons = Object.entries(list.outBy ?? {}).sort().map(([why, w]) => [`read out, ${why}`, w]);
+    for (const [why, words] of [...screens, ...reasons]) {
+      console.log(`- ${why} (${words.length}): ${pick(words, 20, next).join(', ')}`);
+    }
+  }
 }
 
 function readShipped(file) {
@@ -592,6 +758,147 @@ function writePool(dir, candidates) {
   console.log(`pool: ${all.length} words in ${chunk} chunks (per level ${byLevel})`);
 }
 
+// ---- reading pools ------------------------------------------------------------------------
+
+// How many refill candidates the Australian pool offers beyond the list itself: enough to
+// replace the 3 to 6% its readers are expected to keep out.
+const AUSTRALIAN_CANDIDATES = 5000;
+const CHUNK_SIZE = 1500;
+
+// The words that may refill the Australian list, commonest first: the reviewed Australian words
+// and SCOWL's Australian and British words up to size 70 that the list does not hold, each
+// passing every screen of the list.
+function australianCandidates(words, listed) {
+  const reviewed = [...AUSTRALIAN_LEVEL.keys()].filter((w) => !listed.has(w));
+  const scowl = [...REFILL_LEVEL.keys()].filter((w) => !listed.has(w) && !AUSTRALIAN_LEVEL.has(w)
+    && !(AMERICAN_ONLY.has(w) && !LEVEL_OF.has(w)) && rank(w) < UNRANKED);
+  const ranked = scowl.sort(byRank).filter((w) => !australianScreen(w));
+  return [...reviewed.filter((w) => !australianScreen(w)),
+    ...ranked.slice(0, Math.max(0, AUSTRALIAN_CANDIDATES - reviewed.length))];
+}
+
+// WordNet's single-word synonyms of a word's first noun or verb sense, as a hint to a reader
+// that a list holds two words for one thing (flashlight: torch).
+// Only for a noun of one or two senses, and only synonyms the pool holds: "can" is no "tin".
+function synonymsOf(word, pool) {
+  const nouns = (WN.senses.get(word) ?? []).filter((k) => k.startsWith('n:'));
+  if (!nouns.length || nouns.length > 2) return [];
+  return WN.synsets.get(nouns[0]).words.filter((w) => w !== word && pool.has(w)).slice(0, 3);
+}
+
+// A reader's hints for a word of the Australian pool.
+function australianHints(word, candidate, pool) {
+  const hints = [];
+  if (candidate) hints.push('cand');
+  if (!LEVEL_OF.has(word) && !AUSTRALIAN_LEVEL.has(word)) hints.push('british');
+  if (AUSTRALIAN_LEVEL.has(word)) hints.push('reviewed');
+  for (const t of twinsOf(word)) hints.push(`us:${t}`);
+  for (const s of synonymsOf(word, pool)) hints.push(`syn:${s}`);
+  for (const key of sensesOf(word)) {
+    for (const u of WN.synsets.get(key).usage) {
+      if (KID_USAGES.has(WN.name(u))) hints.push(`wn:${WN.name(u)}`);
+    }
+  }
+  if (!sensesOf(word).length && !isFamiliar(word)) hints.push('wn:unknown');
+  if (rank(word) >= UNRANKED) hints.push('unspoken');
+  return [...new Set(hints)];
+}
+
+// Writes each group of lines ("word\t...") as DIR/chunks/NN.txt of about CHUNK_SIZE lines, in
+// order, a chunk never mixing two groups; and the pool's description as DIR/pool.json for
+// fill-verdicts.mjs and merge-verdicts.mjs.
+function writeChunks(dir, groups, description) {
+  mkdirSync(join(dir, 'chunks'), { recursive: true });
+  let n = 0;
+  for (const lines of groups.filter((g) => g.length)) {
+    const chunks = Math.max(1, Math.round(lines.length / CHUNK_SIZE));
+    const per = Math.ceil(lines.length / chunks);
+    for (let at = 0; at < lines.length; at += per) {
+      n += 1;
+      writeFileSync(join(dir, 'chunks', `${String(n).padStart(2, '0')}.txt`),
+        lines.slice(at, at + per).map((l) => `${l}\n`).join(''));
+    }
+  }
+  writeFileSync(join(dir, 'pool.json'), `${JSON.stringify({ ...description, round: ROUND }, null, 2)}\n`);
+  console.log(`${dir}: ${groups.flat().length} words in ${n} chunks`);
+}
+
+// The Australian pool: every word of the shipped list and the refill candidates, commonest first.
+function writeAustralianPool(dir, words) {
+  const listed = new Set(readShipped(AUSTRALIAN.file));
+  const candidates = new Set(australianCandidates(words, listed));
+  const pool = [...australianPool(words)].sort(byRank);
+  const inPool = new Set(pool);
+  const lines = pool.map((w) => {
+    const hints = australianHints(w, candidates.has(w), inPool);
+    return `${w}\t${hints.length ? hints.join(',') : '-'}`;
+  });
+  writeChunks(dir, [lines], { kind: 'australian' });
+  console.log(`  ${listed.size} listed, ${candidates.size} candidates`);
+}
+
+// The words of the Australian pool: the shipped list and its refill candidates.
+function australianPool(words) {
+  const listed = new Set(readShipped(AUSTRALIAN.file));
+  return new Set([...listed, ...australianCandidates(words, listed)]);
+}
+
+// Senses a children's list reads once more under the classroom rule: organs, blood vessels,
+// weaponry, injuries, besides the meaning screen's clinical, violent and criminal marks.
+const CLASSROOM = new Map([['n:05297523', 'organ'], ['n:05417975', 'blood-vessel'],
+  ['n:04566257', 'weaponry'], ['n:14285662', 'injury']]);
+const CLASSROOM_FLAG = /^(wn:hyper=(clinical|killing|weapon|violence|death|crime|insult)|wn:topic=(medicine|pathology|psychiatry|surgery|war|crime|terrorism|obstetrics|gynecology|urology|psychoanalysis|pharmacology|drug)|gloss:(kill\w*|murder\w*|weapons?|firearms?|guns?|bombs?|explosives?|corpse|suicide|criminals?|crimes?|surg\w+|medical|diseases?|infection|illness|patients?|hospital))$/;
+function classroomHints(word) {
+  const hints = screen(word).filter((f) => CLASSROOM_FLAG.test(f));
+  for (const key of sensesOf(word)) {
+    for (const a of [key, ...WN.ancestorsOf(key)]) {
+      if (CLASSROOM.has(a)) hints.push(`wn:hyper=${CLASSROOM.get(a)}`);
+    }
+  }
+  return [...new Set(hints)];
+}
+
+// Familiar words first, then commonest first: the order in which a level is filled from above.
+const byEase = (a, b) => Number(!isFamiliar(a)) - Number(!isFamiliar(b)) || byRank(a, b);
+// How many entries of the level above are read as fillers: about twice what readers are
+// expected to send up.
+const LEVEL_FILLERS = { 1: 1200, 2: 1500 };
+
+// The three kid pools: level (SmarterKid 1 and 2 and their fillers), clinical (SmarterKid 3
+// and 4 under the classroom rule) and american (kid words the Australian pool does not hold).
+// The words of --also FILE that none of these holds are read with them: a level 3 word for
+// level, a level 4 or 5 word with the american pool.
+function writeKidPools(dir, words, also) {
+  const shipped = KID_LISTS.map((kid) => readShipped(kid.file).sort(byRank));
+  const levelOfKid = new Map();
+  shipped.forEach((list, i) => list.forEach((w) => levelOfKid.set(w, i + 1)));
+  const australian = australianPool(words);
+  const known = new Set([...australian, ...levelOfKid.keys()]);
+  const hints = (w) => [...screen(w).filter((f) => /^wn:(usage|topic)=/.test(f)),
+    ...twinsOf(w).slice(0, 1).map((t) => `us:${t}`), ...synonymsOf(w, known).map((t) => `syn:${t}`)];
+  const line = (w, level, h = hints(w)) => `${w}\tsk${level}\t${h.length ? h.join(',') : '-'}`;
+  const fill1 = new Set([...shipped[1]].sort(byEase).slice(0, LEVEL_FILLERS[1]));
+  const fill2 = [...shipped[2]].sort(byEase).slice(0, LEVEL_FILLERS[2]);
+  const newReviewed = [...AUSTRALIAN_LEVEL].filter(([w, l]) => l <= 2 && !levelOfKid.has(w)
+    && !kidScreen(w) && !readOut(w)).map(([w]) => w);
+  const clinical = [...shipped[2], ...shipped[3]].filter((w) => classroomHints(w).length);
+  const placed = new Set([...shipped[0], ...shipped[1], ...fill2, ...newReviewed, ...clinical]);
+  const extra = also.filter((w) => levelOfKid.has(w) && !placed.has(w));
+  const forLevel = [
+    [...shipped[0], ...fill1, ...newReviewed.filter((w) => AUSTRALIAN_LEVEL.get(w) === 1)],
+    [...shipped[1].filter((w) => !fill1.has(w)), ...fill2,
+      ...newReviewed.filter((w) => AUSTRALIAN_LEVEL.get(w) === 2)],
+    extra.filter((w) => levelOfKid.get(w) === 3)].map((g) => [...new Set(g)].sort(byRank));
+  writeChunks(join(dir, 'level'), forLevel.map((g, i) => g.map((w) => line(w, i + 1))), { kind: 'level' });
+  writeChunks(join(dir, 'clinical'),
+    [clinical.map((w) => line(w, levelOfKid.get(w), classroomHints(w)))], { kind: 'clinical' });
+  const american = [...new Set([...shipped.flat().filter((w) => !australian.has(w)),
+    ...extra.filter((w) => levelOfKid.get(w) >= 4)])].sort(byRank);
+  writeChunks(join(dir, 'american'), [american.map((w) => line(w, levelOfKid.get(w)))], { kind: 'american' });
+  const missing = also.filter((w) => !levelOfKid.has(w));
+  if (missing.length) console.log(`--also words in no kid list: ${missing.join(' ')}`);
+}
+
 function main() {
   const words = [...new Set([...LEVEL_OF.keys(), ...AUSTRALIAN_LEVEL.keys()])].sort(byRank);
   if (args.includes('--explain')) {
@@ -599,6 +906,15 @@ function main() {
       console.log(w, LEVEL_OF.get(w), rank(w), kidScreen(w), denied(w, true), screen(w).join(','),
         baseOf(w), twinsOf(w).join('/'), adultUsage(w));
     }
+    return;
+  }
+  if (args.includes('--pool-australian')) {
+    writeAustralianPool(args[args.indexOf('--pool-australian') + 1], words);
+    return;
+  }
+  if (args.includes('--pool-kids')) {
+    const also = args.includes('--also') ? [...readWordFile(args[args.indexOf('--also') + 1])] : [];
+    writeKidPools(args[args.indexOf('--pool-kids') + 1], words, also);
     return;
   }
   if (POOL_DIR) {
@@ -614,6 +930,9 @@ function main() {
   }
   const rows = lists.map(report);
   console.table(rows);
+  console.log('Read out by hand, by reason (the Australian row also counts refill candidates read out):');
+  console.table(lists.map(reasonRow));
+  if (args.includes('--samples')) printSamples(lists, parseInt(args[args.indexOf('--samples') + 1], 10));
   const failed = new Set();
   for (const list of lists) {
     const problems = verify(list);
@@ -640,7 +959,8 @@ function main() {
   }
   if (REPORT) {
     writeFileSync(REPORT, JSON.stringify({ rows, removed: Object.fromEntries(
-      lists.map((l) => [l.file.replace(/\.txt$/, ''), l.removed ?? {}])) }));
+      lists.map((l) => [l.file.replace(/\.txt$/, ''), l.removed ?? {}])), outBy: Object.fromEntries(
+      lists.map((l) => [l.file.replace(/\.txt$/, ''), l.outBy ?? {}])) }));
   }
   if (failed.size) process.exit(1);
 }
