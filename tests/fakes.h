@@ -45,7 +45,7 @@ public:
         if (!failure)
             values[section + '/' + key] = value;
     }
-    std::optional<QString> commit() override { return failure; }
+    std::optional<Report> commit() override { return failure; }
 
     QStringList writtenValues() const
     {

@@ -329,9 +329,9 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("Gibbetry.conf")); // a folder where the file should be
         IniSettingsStore file(path);
         file.write("Settings", "chkHint", "0");
-        const std::optional<QString> failure = file.commit();
-        QVERIFY(failure.has_value());
-        QVERIFY2(failure->contains("is a folder"), qPrintable(*failure));
+        const std::optional<SettingsStore::Report> failure = file.commit();
+        QVERIFY(failure && !failure->saved);
+        QVERIFY2(failure->text.contains("is a folder"), qPrintable(failure->text));
         QCOMPARE(file.read("Settings", "chkHint", "d"), "d");
     }
 

@@ -459,7 +459,7 @@ std::optional<QString> IniSettingsStore::locateNew(Target &target, const QByteAr
     return std::nullopt;
 }
 
-std::optional<QString> IniSettingsStore::commit()
+std::optional<SettingsStore::Report> IniSettingsStore::commit()
 {
     if (!loaded_)
         load();
@@ -503,28 +503,32 @@ std::optional<QString> IniSettingsStore::commit()
     return saveLocked(target, writes);
 }
 
-std::optional<QString> IniSettingsStore::saveLocked(const Target &target,
-                                                    const QList<Write> &writes)
+// Once this save's text replaced the file the options are stored, whatever a later round could
+// not do: only what another program wrote to the file at that moment may be missing from it.
+std::optional<SettingsStore::Report> IniSettingsStore::saveLocked(const Target &target,
+                                                                  const QList<Write> &writes)
 {
     Round round;
     round.writes = writes;
-    for (int n = 0; n < saveRounds && !round.done; ++n) {
-        if (std::optional<QString> failed = saveRound(target, round))
-            return failed;
-    }
-    if (!round.done)
-        return round.renamed
-            ? tr("the settings file %1 kept changing while Gibbetry saved your options in it: "
-                 "they are in it, but what another program wrote to it at the same moment may "
-                 "not be.").arg(shown(target.path))
-            : tr("the settings file %1 was changed by another program each time Gibbetry was "
-                 "about to save it, so it was left as it was.").arg(shown(target.path));
+    std::optional<QString> failed;
+    for (int n = 0; n < saveRounds && !round.done && !failed; ++n)
+        failed = saveRound(target, round);
+    if (!round.renamed && failed)
+        return *failed;
+    if (!round.renamed && !round.done)
+        return tr("the settings file %1 was changed by another program each time Gibbetry was "
+                  "about to save it, so it was left as it was.").arg(shown(target.path));
     text_ = std::move(round.merged);
     for (const Write &w : writes)
         seen_.insert({w.section, w.key}, w.value);
     salvaged_.reset();
     copied_.reset();
-    return std::nullopt;
+    if (round.done)
+        return std::nullopt;
+    return Report(tr("The settings file %1 kept changing while Gibbetry saved your options in it: "
+                     "they are in it, but what another program wrote to it at the same moment "
+                     "may not be.").arg(shown(target.path)),
+                  true);
 }
 
 // What was written over, as merged this round: the file as read, with what was added to or
@@ -563,7 +567,8 @@ std::optional<QString> IniSettingsStore::mergedText(const OpenedFile &now, const
 
 // One read, merge and rename, in the folder held open (a folder on the way swapped for a link
 // after the checks leads nowhere else). Sets round.done once the file holds this save's text;
-// leaves it unset to go again when the file changed under it. Returns why nothing more is written.
+// leaves it unset to go again when the file changed under it. Returns why nothing more is written
+// (what the player is told only when nothing was).
 std::optional<QString> IniSettingsStore::saveRound(const Target &target, Round &round)
 {
     const OpenFolder folder(folderOf(target.path));
@@ -637,11 +642,14 @@ std::optional<QString> IniSettingsStore::replace(const OpenFolder &folder, const
     round.rewritten.reset();
     call(Moment::AfterRename);
     if (there && now.changed()) {
-        const QByteArray late = now.bytesNow();
-        if (late.startsWith(now.contents().bytes))
-            round.appended = late.mid(now.contents().bytes.size());
+        const std::optional<QByteArray> late = now.bytesNow();
+        if (!late) // merging nothing in its place would drop every line of the file but ours
+            return tr("what was written to the settings file %1 while Gibbetry replaced it "
+                      "could not be read.").arg(shown(target.path));
+        if (late->startsWith(now.contents().bytes))
+            round.appended = late->mid(now.contents().bytes.size());
         else
-            round.rewritten = late;
+            round.rewritten = *late;
         return std::nullopt;
     }
     round.done = true;

@@ -62,7 +62,7 @@ public:
     // Loads first if nothing was loaded yet.
     QString read(const QString &section, const QString &key, const QString &defaultValue) override;
     void write(const QString &section, const QString &key, const QString &value) override;
-    std::optional<QString> commit() override;
+    std::optional<Report> commit() override;
 
     QString filePath() const;
 
@@ -84,7 +84,7 @@ private:
     std::optional<QString> locate(Target &target) const;
     std::optional<QString> locateNew(Target &target, const QByteArray &realFolder,
                                      const struct stat &info) const;
-    std::optional<QString> saveLocked(const Target &target, const QList<Write> &writes);
+    std::optional<Report> saveLocked(const Target &target, const QList<Write> &writes);
     std::optional<QString> saveRound(const Target &target, Round &round);
     std::optional<QString> replace(const settings_file::OpenFolder &folder,
                                    const settings_file::OpenedFile &now, const Target &target,

@@ -209,10 +209,12 @@ bool OpenedFile::changed() const
            (::fstat(fd_, &now) != 0 || Identity::of(now) != identity_);
 }
 
-QByteArray OpenedFile::bytesNow() const
+std::optional<QByteArray> OpenedFile::bytesNow() const
 {
     QByteArray bytes;
-    return readFromStart(fd_, maxBytes_, bytes) == 0 ? bytes.left(maxBytes_) : QByteArray();
+    if (readFromStart(fd_, maxBytes_, bytes) != 0 || bytes.size() > maxBytes_)
+        return std::nullopt;
+    return bytes;
 }
 
 // In the kernel where it can (a clone, holes kept), else by reading and writing.

@@ -82,8 +82,8 @@ public:
     gid_t group() const { return info_.st_gid; }
     // The file itself (not its name) was written to since it was read.
     bool changed() const;
-    // Its bytes now, from its start, up to the limit; empty when they cannot be read.
-    QByteArray bytesNow() const;
+    // Its bytes now, from its start; nothing when they cannot be read or pass the limit.
+    std::optional<QByteArray> bytesNow() const;
     // Copies the whole file to fd, from its start; false with errno set when it cannot.
     bool copyTo(int fd) const;
 
