@@ -459,6 +459,25 @@ std::optional<QString> IniSettingsStore::locateNew(Target &target, const QByteAr
     return std::nullopt;
 }
 
+// Read-only to the player: its owner took away the permission to write it, or it is another
+// account's file the player may not write (a parent keeping a child's options). The options
+// chosen then stay in force for this run, and that they are not saved is told once.
+std::optional<QString> IniSettingsStore::readOnlyWhy(const Target &target) const
+{
+    if (!target.exists)
+        return std::nullopt;
+    if ((target.info.st_mode & S_IWUSR) == 0)
+        return tr("the settings file %1 is read-only: its owner took away the permission to "
+                  "write it, so Gibbetry leaves it as it is and saves no options to it while it "
+                  "stays so.").arg(shown(filePath_));
+    if (target.info.st_uid != ::geteuid() &&
+        ::faccessat(AT_FDCWD, target.path.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
+        return tr("the settings file %1 belongs to another account, which does not let you "
+                  "write it, so Gibbetry leaves it as it is and saves no options to it while it "
+                  "stays so.").arg(shown(filePath_));
+    return std::nullopt;
+}
+
 std::optional<SettingsStore::Report> IniSettingsStore::commit()
 {
     if (!loaded_)
@@ -491,15 +510,9 @@ std::optional<SettingsStore::Report> IniSettingsStore::commit()
                  "written.").arg(shown(folderOf(filePath_)));
     if (std::optional<QString> refused = locate(target))
         return refused;
-    // Its owner made it read-only (a parent keeping a child's options): the options chosen stay
-    // in force for this run, and that they are not saved is told once.
-    if (target.exists && (target.info.st_mode & S_IWUSR) == 0) {
-        if (std::exchange(readOnlyTold_, true))
-            return std::nullopt;
-        return tr("the settings file %1 is read-only: its owner took away the permission to "
-                  "write it, so Gibbetry leaves it as it is and saves no options to it while it "
-                  "stays so.").arg(shown(filePath_));
-    }
+    if (std::optional<QString> why = readOnlyWhy(target))
+        return std::exchange(readOnlyTold_, true) ? std::nullopt
+                                                  : std::optional<Report>(std::move(*why));
     return saveLocked(target, writes);
 }
 

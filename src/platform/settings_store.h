@@ -27,7 +27,7 @@ public:
     };
     // Makes the writes so far durable. Returns what the player must be told, or nothing when all
     // is stored or when the store was told not to write and said so once this run already (a
-    // settings file its owner made read-only).
+    // settings file read-only to the player).
     virtual std::optional<Report> commit() = 0;
 };
 
