@@ -656,9 +656,10 @@ std::optional<QString> IniSettingsStore::replace(const OpenFolder &folder, const
     call(Moment::AfterRename);
     if (there && now.changed()) {
         const std::optional<QByteArray> late = now.bytesNow();
-        if (!late) // merging nothing in its place would drop every line of the file but ours
-            return tr("what was written to the settings file %1 while Gibbetry replaced it "
-                      "could not be read.").arg(shown(target.path));
+        // Merging nothing in its place would drop every line of the file but ours. The save
+        // stops; as the options are in the file, saveLocked tells what may be missing instead.
+        if (!late)
+            return QStringLiteral("the replaced file could not be read again");
         if (late->startsWith(now.contents().bytes))
             round.appended = late->mid(now.contents().bytes.size());
         else
