@@ -68,7 +68,7 @@ public:
 class OpenedFile {
 public:
     // Opens name in folder (a link at name followed unless noFollow) and reads it; a file that
-    // changes while it is read is read again.
+    // changes while it is read is read again, up to three times, and then counts as changed.
     OpenedFile(int folder, const QByteArray &name, qint64 maxBytes, bool noFollow);
     ~OpenedFile();
     OpenedFile(const OpenedFile &) = delete;
