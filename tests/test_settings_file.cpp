@@ -164,7 +164,8 @@ private slots:
         if (how == "others file") // root's 0644 file in a player's folders, saved as the player
             QVERIFY(::chmod(QFile::encodeName(root.path()), 0711) == 0 &&
                     ::chown(QFile::encodeName(root.filePath("config")), 65534, 65534) == 0 &&
-                    ::chown(QFile::encodeName(folder), 65534, 65534) == 0);
+                    ::chown(QFile::encodeName(folder), 65534, 65534) == 0 &&
+                    ::chmod(QFile::encodeName(folder), 0555) == 0); // no lock file either
         if (how == "foreign") // a player's config folder: what a link of theirs could lead to
             QCOMPARE(::chown(QFile::encodeName(root.filePath("config")), 65534, 65534), 0);
         if (how == "owner" || how == "mode" || how == "read-only")

@@ -491,6 +491,10 @@ std::optional<SettingsStore::Report> IniSettingsStore::commit()
     Target target;
     if (std::optional<QString> refused = locate(target))
         return refused;
+    // Before the lock: a folder made read-only along with the file takes no lock file.
+    if (std::optional<QString> why = readOnlyWhy(target))
+        return std::exchange(readOnlyTold_, true) ? std::nullopt
+                                                  : std::optional<Report>(std::move(*why));
     const OpenFolder folder(folderOf(filePath_));
     if (folder.fd < 0)
         return tr("the folder %1 cannot be written to: %2.")
@@ -510,9 +514,6 @@ std::optional<SettingsStore::Report> IniSettingsStore::commit()
                  "written.").arg(shown(folderOf(filePath_)));
     if (std::optional<QString> refused = locate(target))
         return refused;
-    if (std::optional<QString> why = readOnlyWhy(target))
-        return std::exchange(readOnlyTold_, true) ? std::nullopt
-                                                  : std::optional<Report>(std::move(*why));
     return saveLocked(target, writes);
 }
 
