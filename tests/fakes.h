@@ -24,7 +24,7 @@ class FakeStore final : public SettingsStore {
 public:
     QMap<QString, QString> values; // "Settings/key" -> text
     QStringList log;               // "read key" / "write key=value"
-    std::optional<QString> failure; // what commit() reports
+    std::optional<Report> failure;  // what commit() reports
     std::optional<QString> notice;  // what the next load() reports, once
     int loads = 0;
 
@@ -42,10 +42,10 @@ public:
     void write(const QString &section, const QString &key, const QString &value) override
     {
         log << QStringLiteral("write %1=%2").arg(key, value);
-        if (!failure)
+        if (!failure || failure->saved)
             values[section + '/' + key] = value;
     }
-    std::optional<QString> commit() override { return failure; }
+    std::optional<Report> commit() override { return failure; }
 
     QStringList writtenValues() const
     {

@@ -237,14 +237,24 @@ private slots:
         QCOMPARE(store.values["Settings/chkHint"], "1");
     }
 
+    void failedSaveTellsThePlayerAndTheGameGoesOn_data()
+    {
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("not saved") << false << "Your options could not be saved: the folder /x "
+            "cannot be written to.\n\nThey stay in force until Gibbetry is closed.";
+        QTest::newRow("saved, a line of another program's may be missing") << true
+            << "the folder /x cannot be written to.";
+    }
     void failedSaveTellsThePlayerAndTheGameGoesOn()
     {
+        QFETCH(bool, saved);
+        QFETCH(QString, shown);
         options->Form_Load(host);
-        store.failure = "the folder /x cannot be written to.";
+        store.failure = SettingsStore::Report(QStringLiteral("the folder /x cannot be written to."),
+                                              saved);
         options->cmdDone_Click(host);
-        QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown[0].contains("could not be saved"));
-        QVERIFY(messages.shown[0].contains("the folder /x cannot be written to."));
+        QCOMPARE(messages.shown, QStringList{shown});
         QCOMPARE(host.calls, QStringList{"cmdNewGame_Click"});
         QVERIFY(options->isLoaded());
     }
@@ -329,9 +339,9 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("Gibbetry.conf")); // a folder where the file should be
         IniSettingsStore file(path);
         file.write("Settings", "chkHint", "0");
-        const std::optional<QString> failure = file.commit();
-        QVERIFY(failure.has_value());
-        QVERIFY2(failure->contains("is a folder"), qPrintable(*failure));
+        const std::optional<SettingsStore::Report> failure = file.commit();
+        QVERIFY(failure && !failure->saved);
+        QVERIFY2(failure->text.contains("is a folder"), qPrintable(failure->text));
         QCOMPARE(file.read("Settings", "chkHint", "d"), "d");
     }
 

@@ -89,12 +89,17 @@ private slots:
         QTest::newRow("mode 2644 kept") << plain << "mode" << "5" << saved << "";
         QTest::newRow("read-only, told once") << plain << "read-only" << "5" << QByteArray()
                                               << "is read-only: its owner took away";
+        QTest::newRow("another account's file the player may not write, told once") << plain
+            << "others file" << "5" << QByteArray() << "belongs to another account";
         QTest::newRow("a write that fails") << "; " + QByteArray(4000, 'x') + '\n' + plain << "fsize"
             << "5" << QByteArray() << "could not be written: File too large";
         QTest::newRow("an editor's save before the rename: merged again") << plain << "editor" << "5"
             << saved + "; editor\n" << "";
         QTest::newRow("a line appended at the rename: merged after") << plain << "append" << "5"
             << saved + "; late\n" << "";
+        QTest::newRow("a line appended at every rename: saved, told what may be missing") << plain
+            << "append always" << "5" << saved + QByteArray("; late\n").repeated(IniSettingsStore::saveRounds - 1)
+            << "they are in it, but what another program wrote";
         QTest::newRow("rewritten in place at the rename: merged after") << plain << "rewrite" << "5"
             << QByteArray("[Settings]\nchkHint=1\nlstWordSource=3\n; rw\n") << "";
         QTest::newRow("another game saving meanwhile: told, its file kept") << plain
@@ -151,11 +156,16 @@ private slots:
         if (!before.isEmpty())
             QVERIFY(makeNode(before, path));
         const bool root0 = ::geteuid() == 0;
-        if ((how == "owner" || how == "device" || how == "others link" || how == "foreign") &&
-            !root0)
+        if ((how == "owner" || how == "device" || how == "others link" || how == "foreign" ||
+             how == "others file") && !root0)
             QSKIP("making a player's file or a device needs root");
         if (how == "owner" && ( ::chown(QFile::encodeName(path), 65534, 65534) != 0))
             QFAIL("chown");
+        if (how == "others file") // root's 0644 file in a player's folders, saved as the player
+            QVERIFY(::chmod(QFile::encodeName(root.path()), 0711) == 0 &&
+                    ::chown(QFile::encodeName(root.filePath("config")), 65534, 65534) == 0 &&
+                    ::chown(QFile::encodeName(folder), 65534, 65534) == 0 &&
+                    ::chmod(QFile::encodeName(folder), 0555) == 0); // no lock file either
         if (how == "foreign") // a player's config folder: what a link of theirs could lead to
             QCOMPARE(::chown(QFile::encodeName(root.filePath("config")), 65534, 65534), 0);
         if (how == "owner" || how == "mode" || how == "read-only")
@@ -203,20 +213,20 @@ private slots:
             using M = IniSettingsStore::Moment;
             if (moment == M::BeforeMoveAside && how == "repaired")
                 QVERIFY(editorSaves("[Settings]\nchkHint=0\nlstWordSource=6\n"));
-            const QByteArray late = how == "append" ? "; late\n" : "[Settings]\nchkHint=1\nlstWordSource=5\n; rw\n";
+            const QByteArray late = how != "rewrite" ? "; late\n" : "[Settings]\nchkHint=1\nlstWordSource=5\n; rw\n";
             if (moment == M::AfterRename && appendTo >= 0)
                 QVERIFY(::write(appendTo, late, late.size()) == late.size() &&
                         ::close(std::exchange(appendTo, -1)) == 0);
-            if (moment != M::BeforeRename || renames++)
+            if (moment != M::BeforeRename || (renames++ && how != "append always"))
                 return;
             if (how == "editor")
                 QVERIFY(editorSaves("[Settings]\nchkHint=0\nlstWordSource=5\n; editor\n"));
-            if (how == "append" || how == "rewrite") // opened before the rename, written after
-                appendTo = ::open(QFile::encodeName(path), O_WRONLY | (how == "append" ? O_APPEND : 0));
+            if (how.startsWith("append") || how == "rewrite") // opened before the rename, written after
+                appendTo = ::open(QFile::encodeName(path), O_WRONLY | (how != "rewrite" ? O_APPEND : 0));
             if (how == "second game") {
                 IniSettingsStore second(path);
                 second.write("Settings", "comGuessLI", "4");
-                heard += second.commit().value_or("");
+                heard += second.commit().value_or(QString()).text;
             }
         };
         auto snapshot = [&] {
@@ -249,14 +259,16 @@ private slots:
         const QString middle = snapshot();
         store.write("Settings", "chkHint", hint);
         store.write("Settings", "lstWordSource", "3");
-        const std::optional<QString> failure = store.commit();
+        const bool player = how == "others file" && ::seteuid(65534) == 0;
+        const std::optional<SettingsStore::Report> failure = store.commit();
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        heard += failure.value_or("");
-        if (how == "read-only")
-            QVERIFY2(!store.commit(), "told once a run");
+        heard += failure.value_or(QString()).text;
+        const bool toldTwice = (how == "read-only" || player) && store.commit();
+        QVERIFY(!player || ::seteuid(0) == 0);
+        QVERIFY2(!toldTwice, "told once a run");
 
         QVERIFY2(told.isEmpty() ? heard.isEmpty() : heard.contains(told), qPrintable(heard));
-        QCOMPARE(failure.has_value(), after.isEmpty());
+        QCOMPARE(failure && !failure->saved, after.isEmpty());
         if (after.isEmpty()) {
             QCOMPARE(snapshot(), how == "fifo" ? middle : start); // as found, if not swapped
         } else {

@@ -149,12 +149,14 @@ void Options::SaveSettings(const OptionsControls &controls)
 
 void Options::commitSettings()
 {
-    if (const std::optional<QString> failure = store_.commit()) {
-        messages_.show(MessageBox::Icon::Warning,
-                       tr("Your options could not be saved: %1\n\n"
-                          "They stay in force until Gibbetry is closed.")
-                           .arg(*failure));
-    }
+    const std::optional<SettingsStore::Report> report = store_.commit();
+    if (!report)
+        return;
+    messages_.show(MessageBox::Icon::Warning,
+                   report->saved ? report->text
+                                 : tr("Your options could not be saved: %1\n\n"
+                                      "They stay in force until Gibbetry is closed.")
+                                       .arg(report->text));
 }
 
 void Options::cmdDone_Click(OptionsHost &host)

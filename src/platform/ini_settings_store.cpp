@@ -459,7 +459,26 @@ std::optional<QString> IniSettingsStore::locateNew(Target &target, const QByteAr
     return std::nullopt;
 }
 
-std::optional<QString> IniSettingsStore::commit()
+// Read-only to the player: its owner took away the permission to write it, or it is another
+// account's file the player may not write (a parent keeping a child's options). The options
+// chosen then stay in force for this run, and that they are not saved is told once.
+std::optional<QString> IniSettingsStore::readOnlyWhy(const Target &target) const
+{
+    if (!target.exists)
+        return std::nullopt;
+    if ((target.info.st_mode & S_IWUSR) == 0)
+        return tr("the settings file %1 is read-only: its owner took away the permission to "
+                  "write it, so Gibbetry leaves it as it is and saves no options to it while it "
+                  "stays so.").arg(shown(filePath_));
+    if (target.info.st_uid != ::geteuid() &&
+        ::faccessat(AT_FDCWD, target.path.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
+        return tr("the settings file %1 belongs to another account, which does not let you "
+                  "write it, so Gibbetry leaves it as it is and saves no options to it while it "
+                  "stays so.").arg(shown(filePath_));
+    return std::nullopt;
+}
+
+std::optional<SettingsStore::Report> IniSettingsStore::commit()
 {
     if (!loaded_)
         load();
@@ -472,6 +491,10 @@ std::optional<QString> IniSettingsStore::commit()
     Target target;
     if (std::optional<QString> refused = locate(target))
         return refused;
+    // Before the lock: a folder made read-only along with the file takes no lock file.
+    if (std::optional<QString> why = readOnlyWhy(target))
+        return std::exchange(readOnlyTold_, true) ? std::nullopt
+                                                  : std::optional<Report>(std::move(*why));
     const OpenFolder folder(folderOf(filePath_));
     if (folder.fd < 0)
         return tr("the folder %1 cannot be written to: %2.")
@@ -491,40 +514,35 @@ std::optional<QString> IniSettingsStore::commit()
                  "written.").arg(shown(folderOf(filePath_)));
     if (std::optional<QString> refused = locate(target))
         return refused;
-    // Its owner made it read-only (a parent keeping a child's options): the options chosen stay
-    // in force for this run, and that they are not saved is told once.
-    if (target.exists && (target.info.st_mode & S_IWUSR) == 0) {
-        if (std::exchange(readOnlyTold_, true))
-            return std::nullopt;
-        return tr("the settings file %1 is read-only: its owner took away the permission to "
-                  "write it, so Gibbetry leaves it as it is and saves no options to it while it "
-                  "stays so.").arg(shown(filePath_));
-    }
     return saveLocked(target, writes);
 }
 
-std::optional<QString> IniSettingsStore::saveLocked(const Target &target,
-                                                    const QList<Write> &writes)
+// Once this save's text replaced the file the options are stored, whatever a later round could
+// not do: only what another program wrote to the file at that moment may be missing from it.
+std::optional<SettingsStore::Report> IniSettingsStore::saveLocked(const Target &target,
+                                                                  const QList<Write> &writes)
 {
     Round round;
     round.writes = writes;
-    for (int n = 0; n < saveRounds && !round.done; ++n) {
-        if (std::optional<QString> failed = saveRound(target, round))
-            return failed;
-    }
-    if (!round.done)
-        return round.renamed
-            ? tr("the settings file %1 kept changing while Gibbetry saved your options in it: "
-                 "they are in it, but what another program wrote to it at the same moment may "
-                 "not be.").arg(shown(target.path))
-            : tr("the settings file %1 was changed by another program each time Gibbetry was "
-                 "about to save it, so it was left as it was.").arg(shown(target.path));
+    std::optional<QString> failed;
+    for (int n = 0; n < saveRounds && !round.done && !failed; ++n)
+        failed = saveRound(target, round);
+    if (!round.renamed && failed)
+        return *failed;
+    if (!round.renamed && !round.done)
+        return tr("the settings file %1 was changed by another program each time Gibbetry was "
+                  "about to save it, so it was left as it was.").arg(shown(target.path));
     text_ = std::move(round.merged);
     for (const Write &w : writes)
         seen_.insert({w.section, w.key}, w.value);
     salvaged_.reset();
     copied_.reset();
-    return std::nullopt;
+    if (round.done)
+        return std::nullopt;
+    return Report(tr("The settings file %1 kept changing while Gibbetry saved your options in it: "
+                     "they are in it, but what another program wrote to it at the same moment "
+                     "may not be.").arg(shown(target.path)),
+                  true);
 }
 
 // What was written over, as merged this round: the file as read, with what was added to or
@@ -563,7 +581,8 @@ std::optional<QString> IniSettingsStore::mergedText(const OpenedFile &now, const
 
 // One read, merge and rename, in the folder held open (a folder on the way swapped for a link
 // after the checks leads nowhere else). Sets round.done once the file holds this save's text;
-// leaves it unset to go again when the file changed under it. Returns why nothing more is written.
+// leaves it unset to go again when the file changed under it. Returns why nothing more is written
+// (what the player is told only when nothing was).
 std::optional<QString> IniSettingsStore::saveRound(const Target &target, Round &round)
 {
     const OpenFolder folder(folderOf(target.path));
@@ -637,11 +656,15 @@ std::optional<QString> IniSettingsStore::replace(const OpenFolder &folder, const
     round.rewritten.reset();
     call(Moment::AfterRename);
     if (there && now.changed()) {
-        const QByteArray late = now.bytesNow();
-        if (late.startsWith(now.contents().bytes))
-            round.appended = late.mid(now.contents().bytes.size());
+        const std::optional<QByteArray> late = now.bytesNow();
+        // Merging nothing in its place would drop every line of the file but ours. The save
+        // stops; as the options are in the file, saveLocked tells what may be missing instead.
+        if (!late)
+            return QStringLiteral("the replaced file could not be read again");
+        if (late->startsWith(now.contents().bytes))
+            round.appended = late->mid(now.contents().bytes.size());
         else
-            round.rewritten = late;
+            round.rewritten = *late;
         return std::nullopt;
     }
     round.done = true;

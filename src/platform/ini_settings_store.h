@@ -26,7 +26,7 @@ class OpenFolder;
 // again); a line appended to the old file at that last moment is merged in afterwards. A failed
 // save leaves the old file whole. A file that cannot be read as settings is moved aside, its bytes
 // unchanged (a link stays, and a copy of what it leads to is kept); a file that cannot be read at
-// all, or that its owner made read-only, is never written over.
+// all, or that is read-only to the player, is never written over.
 class IniSettingsStore final : public SettingsStore {
     Q_DECLARE_TR_FUNCTIONS(IniSettingsStore)
 public:
@@ -62,7 +62,7 @@ public:
     // Loads first if nothing was loaded yet.
     QString read(const QString &section, const QString &key, const QString &defaultValue) override;
     void write(const QString &section, const QString &key, const QString &value) override;
-    std::optional<QString> commit() override;
+    std::optional<Report> commit() override;
 
     QString filePath() const;
 
@@ -84,7 +84,8 @@ private:
     std::optional<QString> locate(Target &target) const;
     std::optional<QString> locateNew(Target &target, const QByteArray &realFolder,
                                      const struct stat &info) const;
-    std::optional<QString> saveLocked(const Target &target, const QList<Write> &writes);
+    std::optional<QString> readOnlyWhy(const Target &target) const;
+    std::optional<Report> saveLocked(const Target &target, const QList<Write> &writes);
     std::optional<QString> saveRound(const Target &target, Round &round);
     std::optional<QString> replace(const settings_file::OpenFolder &folder,
                                    const settings_file::OpenedFile &now, const Target &target,
@@ -109,7 +110,7 @@ private:
     std::optional<QByteArray> copied_;
     QString keptAsIs_; // why the file must not be written over (unreadable, or damaged in place)
     bool keptAsIsTold_ = false; // a file left as it is is told once a run
-    bool readOnlyTold_ = false; // so is a file its owner made read-only
+    bool readOnlyTold_ = false; // so is a file read-only to the player
     // What read() gave for each key: a write of the same value is no change of this run's.
     QMap<std::pair<QString, QString>, QString> seen_;
     QList<Write> pending_; // until commit()

@@ -194,8 +194,11 @@ bool OpenedFile::readWhole()
     }
     struct stat after {};
     const bool still = ::fstat(fd_, &after) == 0 && Identity::of(after) == Identity::of(before);
-    info_ = after;
-    identity_ = Identity::of(after);
+    // Bytes read while the file changed are not those of what it is now: what it was before
+    // makes changed() true, so that a save reads it again rather than replace the last change
+    // (and a failed fstat leaves no zero mode or owner for the new file to take).
+    info_ = still ? after : before;
+    identity_ = Identity::of(info_);
     contents_.status = FileContents::Status::Ok;
     contents_.truncated = bytes.size() > maxBytes_;
     contents_.bytes = bytes.left(maxBytes_);
@@ -209,10 +212,12 @@ bool OpenedFile::changed() const
            (::fstat(fd_, &now) != 0 || Identity::of(now) != identity_);
 }
 
-QByteArray OpenedFile::bytesNow() const
+std::optional<QByteArray> OpenedFile::bytesNow() const
 {
     QByteArray bytes;
-    return readFromStart(fd_, maxBytes_, bytes) == 0 ? bytes.left(maxBytes_) : QByteArray();
+    if (readFromStart(fd_, maxBytes_, bytes) != 0 || bytes.size() > maxBytes_)
+        return std::nullopt;
+    return bytes;
 }
 
 // In the kernel where it can (a clone, holes kept), else by reading and writing.

@@ -68,7 +68,7 @@ public:
 class OpenedFile {
 public:
     // Opens name in folder (a link at name followed unless noFollow) and reads it; a file that
-    // changes while it is read is read again.
+    // changes while it is read is read again, up to three times, and then counts as changed.
     OpenedFile(int folder, const QByteArray &name, qint64 maxBytes, bool noFollow);
     ~OpenedFile();
     OpenedFile(const OpenedFile &) = delete;
@@ -82,8 +82,8 @@ public:
     gid_t group() const { return info_.st_gid; }
     // The file itself (not its name) was written to since it was read.
     bool changed() const;
-    // Its bytes now, from its start, up to the limit; empty when they cannot be read.
-    QByteArray bytesNow() const;
+    // Its bytes now, from its start; nothing when they cannot be read or pass the limit.
+    std::optional<QByteArray> bytesNow() const;
     // Copies the whole file to fd, from its start; false with errno set when it cannot.
     bool copyTo(int fd) const;
 
