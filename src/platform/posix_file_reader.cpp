@@ -23,6 +23,34 @@ QString fileKindText(unsigned mode)
     }
 }
 
+namespace {
+
+// Why a file that opened is refused, a whole phrase for each kind of file.
+QString notAFileReason(unsigned mode)
+{
+    const char *reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is no regular file");
+    switch (mode & S_IFMT) {
+    case S_IFDIR:
+        reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is a folder, not a file");
+        break;
+    case S_IFCHR:
+        reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is a character device, not a file");
+        break;
+    case S_IFBLK:
+        reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is a block device, not a file");
+        break;
+    case S_IFIFO:
+        reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is a FIFO (named pipe), not a file");
+        break;
+    case S_IFSOCK:
+        reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is a socket, not a file");
+        break;
+    }
+    return QCoreApplication::translate("PosixFileReader", reason);
+}
+
+} // namespace
+
 FileContents PosixFileReader::read(const QByteArray &path, qint64 maxBytes)
 {
     FileContents result;
@@ -36,11 +64,16 @@ FileContents PosixFileReader::read(const QByteArray &path, qint64 maxBytes)
         return result;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0) {
+        result.reason = QString::fromLocal8Bit(std::strerror(errno));
+        ::close(fd);
+        result.status = FileContents::Status::Unreadable;
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
         ::close(fd);
         result.status = FileContents::Status::NotRegularFile;
-        result.reason = QCoreApplication::translate("PosixFileReader", "it is %1, not a file")
-                            .arg(fileKindText(info.st_mode));
+        result.reason = notAFileReason(info.st_mode);
         return result;
     }
     // One byte past the limit tells whether the file holds more.
