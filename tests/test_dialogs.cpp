@@ -333,10 +333,8 @@ private slots:
         Desktop desk(true);
         desk.gated.gate.release(2); // Ogden's, looked for in two places
         QTRY_VERIFY(!desk.game.isReadingList());
-        desk.withOptions([](OptionsDialog &d) {
-            clickRow(d.lstWordSource(), 3);
-            QTest::mouseClick(d.cmdDone(), Qt::LeftButton);
-        });
+        desk.options.live(desk.game).setWordSourceIndex(3);
+        desk.options.cmdDone_Click(desk.game);
         desk.withOptions([&](OptionsDialog &d) {
             const auto closed = qScopeGuard([&d] { d.close(); }); // also when a check fails
             if (row >= 0)

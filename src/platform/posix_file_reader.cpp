@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace gibbetry {
 
 QString fileKindText(unsigned mode)
@@ -28,25 +30,18 @@ namespace {
 // Why a file that opened is refused, a whole phrase for each kind of file.
 QString notAFileReason(unsigned mode)
 {
-    const char *reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is no regular file");
-    switch (mode & S_IFMT) {
-    case S_IFDIR:
-        reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is a folder, not a file");
-        break;
-    case S_IFCHR:
-        reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is a character device, not a file");
-        break;
-    case S_IFBLK:
-        reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is a block device, not a file");
-        break;
-    case S_IFIFO:
-        reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is a FIFO (named pipe), not a file");
-        break;
-    case S_IFSOCK:
-        reason = QT_TRANSLATE_NOOP("PosixFileReader", "it is a socket, not a file");
-        break;
+    static const std::pair<unsigned, const char *> reasons[] = {
+        {S_IFDIR, QT_TRANSLATE_NOOP("PosixFileReader", "it is a folder, not a file")},
+        {S_IFCHR, QT_TRANSLATE_NOOP("PosixFileReader", "it is a character device, not a file")},
+        {S_IFBLK, QT_TRANSLATE_NOOP("PosixFileReader", "it is a block device, not a file")},
+        {S_IFIFO, QT_TRANSLATE_NOOP("PosixFileReader", "it is a FIFO (named pipe), not a file")},
+        {S_IFSOCK, QT_TRANSLATE_NOOP("PosixFileReader", "it is a socket, not a file")},
+    };
+    for (const auto &[kind, reason] : reasons) {
+        if ((mode & S_IFMT) == kind)
+            return QCoreApplication::translate("PosixFileReader", reason);
     }
-    return QCoreApplication::translate("PosixFileReader", reason);
+    return QCoreApplication::translate("PosixFileReader", "it is no regular file");
 }
 
 } // namespace
