@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
@@ -315,6 +316,42 @@ private slots:
         QCOMPARE(desk.busy.depth, 0);
         QCOMPARE(desk.game.state().secretWord, "ogden"); // the new game asked for has started
         QVERIFY(!desk.game.state().gameOver);
+    }
+
+    // SmarterKid 2, chosen with DONE, is not found while the dialog is open again on changes not
+    // yet confirmed: the status line, the game that waited and the close box keep to the options
+    // in force, with Ogden's list.
+    void aListThatFailsWhileTheDialogIsOpen_data()
+    {
+        QTest::addColumn<int>("row"); // chosen in the open dialog, -1 for none
+        QTest::newRow("the list untouched") << -1;
+        QTest::newRow("the list in play chosen") << 1;
+    }
+    void aListThatFailsWhileTheDialogIsOpen()
+    {
+        QFETCH(int, row);
+        Desktop desk(true);
+        desk.gated.gate.release(2); // Ogden's, looked for in two places
+        QTRY_VERIFY(!desk.game.isReadingList());
+        desk.options.live(desk.game).setWordSourceIndex(3);
+        desk.options.cmdDone_Click(desk.game);
+        desk.withOptions([&](OptionsDialog &d) {
+            const auto closed = qScopeGuard([&d] { d.close(); }); // also when a check fails
+            if (row >= 0)
+                clickRow(d.lstWordSource(), row);
+            QTest::mouseClick(d.optGuessManual(), Qt::LeftButton);
+            QTest::mouseClick(d.chkLength(), Qt::LeftButton);
+            desk.gated.gate.release(2);
+            QTRY_VERIFY(!desk.game.isReadingList());
+            QCOMPARE(desk.status(2), "Ogden's Basic English Words - 850 words");
+            QCOMPARE(desk.status(3), "No restriction on word length");
+            QVERIFY(!desk.game.state().gameOver);
+            QVERIFY(!desk.window.label({Element::lblGG, 1})->isVisible());
+            QCOMPARE(d.lstWordSource()->currentRow(), 1);
+        });
+        QCOMPARE(desk.status(2), "Ogden's Basic English Words - 850 words");
+        QTest::mouseClick(desk.window.newGameButton(), Qt::LeftButton);
+        QCOMPARE(desk.game.state().secretWord, "ogden");
     }
 
     void closingTheWindowEndsTheProgram()

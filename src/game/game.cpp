@@ -107,6 +107,7 @@ void Game::cmdNewGame_Click()
     }
     state_.stagesLeft = figureStageCount;
     state_.chancesLeft = qint16(options().comGuessText().toInt());
+    state_.manualMode = options().optGuessManual();
     state_.lettersFound = 0;
     ResetBoard();
     const QString word = PickSecretWord();
@@ -183,10 +184,9 @@ void Game::ShowWordSlots(int n)
 
 void Game::ShowErrorCounters()
 {
-    const OptionsControls &opt = options();
-    state_.manualMode = opt.optGuessManual();
     if (!state_.manualMode)
         return;
+    const OptionsControls &opt = options();
     board_.setCaption({Element::lblGG, 1}, opt.comGuessText());
     board_.setCaption({Element::lblGG, 2}, QStringLiteral("0"));
     board_.setCaption({Element::lblGG, 3}, board_.caption({Element::lblGG, 1}));

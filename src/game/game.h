@@ -42,7 +42,7 @@ struct GamePlatform {
 };
 
 // The main window without the window system: the word list, the game in progress and the board
-// model that the view draws. Options are read from the live options at the moment of use.
+// model that the view draws. Options are read from the options in force at the moment of use.
 class Game final : public OptionsHost {
     Q_DECLARE_TR_FUNCTIONS(Game)
 public:
@@ -81,7 +81,7 @@ private:
     void CountDownChances();
     void DrawNextStage();
     void RevealWord();
-    const OptionsControls &options() { return options_.live(*this); }
+    const OptionsControls &options() { return options_.inForce(*this); }
     // The longest entry the options allow; wordSlotCount when the limit is off.
     int lengthLimit();
     QString loadedListName() const;

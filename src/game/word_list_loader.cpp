@@ -136,9 +136,9 @@ void WordListLoader::gaveUp(Read &read)
         text = tr("The word list %1 did not answer within %n seconds, so Gibbetry stopped "
                   "waiting for it.\n\n%2", nullptr, seconds)
                    .arg(shownPath(read, hung), keptText(read));
-    else if (hung == 0)
+    else if (hung == 0) // said before Gibbetry's own list is read, which may fail in turn
         text = tr("The word list %1 did not answer within %n seconds, so Gibbetry stopped "
-                  "waiting for it. Gibbetry's own list is used instead.", nullptr, seconds)
+                  "waiting for it and reads its own list instead.", nullptr, seconds)
                    .arg(shownPath(read, hung));
     else
         text = tr("The word list %1 did not answer within %n seconds, so Gibbetry stopped "

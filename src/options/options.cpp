@@ -179,14 +179,19 @@ void Options::keepLoadedWordSource(OptionsHost &host)
     if (loaded < 0)
         return;
     OptionsControls &controls = live(host);
-    if (controls.wordSourceIndex() == loaded)
+    OptionsControls &current = inForce();
+    if (current.wordSourceIndex() == loaded)
         return;
-    controls.setWordSourceIndex(loaded);
-    controls.clearWordSourceChanged();
-    if (shownWith_) { // the list in play is in force whatever the open dialog's close box does
-        shownWith_->setWordSourceIndex(loaded);
-        shownWith_->clearWordSourceChanged();
+    // The list in play is in force whatever the open dialog's close box does. The dialog's own
+    // selection follows it unless the player has chosen a list there, which DONE will read.
+    if (&current == &controls || !controls.wordSourceChanged()) {
+        controls.setWordSourceIndex(loaded);
+        controls.clearWordSourceChanged();
+        if (changedElsewhere_)
+            changedElsewhere_();
     }
+    current.setWordSourceIndex(loaded);
+    current.clearWordSourceChanged();
     ShowOptionsStatus(host);
     // Only the list's key: the dialog may be open on changes not confirmed with DONE.
     if (!inDone_) {
@@ -197,7 +202,8 @@ void Options::keepLoadedWordSource(OptionsHost &host)
 
 void Options::ShowOptionsStatus(OptionsHost &host)
 {
-    const OptionsControls &controls = *controls_;
+    // Never a change the open dialog has not had confirmed with DONE.
+    const OptionsControls &controls = inForce();
     host.setStatusCaption(2, controls.wordSourceText());
     host.setStatusCaption(3, controls.chkLength() == 1
                                  ? QStringLiteral("Word length limited to %1 characters")

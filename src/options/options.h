@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <functional>
 #include <optional>
 
 namespace gibbetry {
@@ -38,6 +39,13 @@ public:
     bool isLoaded() const { return controls_.has_value(); }
     // The live controls; an unloaded dialog is loaded first, from the store.
     OptionsControls &live(OptionsHost &host);
+    // The options the game plays by: the live controls, except while the dialog is shown, when
+    // they are those it was shown with and the player's changes wait for DONE.
+    const OptionsControls &inForce(OptionsHost &host)
+    {
+        live(host);
+        return inForce();
+    }
 
     // The load sequence: stored values into the controls, the status line, hint disabled.
     void Form_Load(OptionsHost &host);
@@ -54,6 +62,12 @@ public:
     // another game may have saved others meanwhile, or this one may have failed to save, and the
     // list in play and the status line would then name different lists.
     void closeBox();
+    // Called when the live controls change other than through the dialog's own controls, so
+    // that an open dialog shows them; nullptr for none.
+    void setChangedElsewhere(std::function<void()> changed)
+    {
+        changedElsewhere_ = std::move(changed);
+    }
     void ShowOptionsStatus(OptionsHost &host);
     // DONE, once the view has hidden the dialog: apply, start a new game, save.
     void cmdDone_Click(OptionsHost &host);
@@ -65,12 +79,14 @@ private:
     void LoadSettings(OptionsControls &controls);
     void SaveSettings(const OptionsControls &controls);
     void commitSettings(); // tells the player when the store could not save
+    OptionsControls &inForce() { return shownWith_ ? *shownWith_ : *controls_; }
 
     SettingsStore &store_;
     MessageBox &messages_;
     std::optional<OptionsControls> controls_;
     std::optional<OptionsControls> shownWith_; // in force when the dialog was shown
     bool inDone_ = false; // DONE saves at its end
+    std::function<void()> changedElsewhere_;
 };
 
 // Store texts, strictly as the program writes them.

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace gibbetry {
 
 QString fileKindText(unsigned mode)
@@ -23,6 +25,27 @@ QString fileKindText(unsigned mode)
     }
 }
 
+namespace {
+
+// Why a file that opened is refused, a whole phrase for each kind of file.
+QString notAFileReason(unsigned mode)
+{
+    static const std::pair<unsigned, const char *> reasons[] = {
+        {S_IFDIR, QT_TRANSLATE_NOOP("PosixFileReader", "it is a folder, not a file")},
+        {S_IFCHR, QT_TRANSLATE_NOOP("PosixFileReader", "it is a character device, not a file")},
+        {S_IFBLK, QT_TRANSLATE_NOOP("PosixFileReader", "it is a block device, not a file")},
+        {S_IFIFO, QT_TRANSLATE_NOOP("PosixFileReader", "it is a FIFO (named pipe), not a file")},
+        {S_IFSOCK, QT_TRANSLATE_NOOP("PosixFileReader", "it is a socket, not a file")},
+    };
+    for (const auto &[kind, reason] : reasons) {
+        if ((mode & S_IFMT) == kind)
+            return QCoreApplication::translate("PosixFileReader", reason);
+    }
+    return QCoreApplication::translate("PosixFileReader", "it is no regular file");
+}
+
+} // namespace
+
 FileContents PosixFileReader::read(const QByteArray &path, qint64 maxBytes)
 {
     FileContents result;
@@ -36,11 +59,16 @@ FileContents PosixFileReader::read(const QByteArray &path, qint64 maxBytes)
         return result;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0) {
+        result.reason = QString::fromLocal8Bit(std::strerror(errno));
+        ::close(fd);
+        result.status = FileContents::Status::Unreadable;
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
         ::close(fd);
         result.status = FileContents::Status::NotRegularFile;
-        result.reason = QCoreApplication::translate("PosixFileReader", "it is %1, not a file")
-                            .arg(fileKindText(info.st_mode));
+        result.reason = notAFileReason(info.st_mode);
         return result;
     }
     // One byte past the limit tells whether the file holds more.

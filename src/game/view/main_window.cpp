@@ -205,7 +205,7 @@ void MainWindow::elementChanged(ElementId id, const ElementState &state)
 void MainWindow::itmOptions_Click()
 {
     // The dialog shows the options in force: those last confirmed with DONE in this game, or
-    // loaded at its start.
+    // loaded at its start, with the list in play where a chosen one could not be used.
     OptionsDialog dialog(options_, game_, this);
     dialog.setWindowModality(Qt::ApplicationModal);
     centreOn(dialog, *this);

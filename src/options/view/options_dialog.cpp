@@ -29,6 +29,15 @@ OptionsDialog::OptionsDialog(Options &options, OptionsHost &host, QWidget *paren
     mirror();
     connectHandlers();
     fitCaptions();
+    options_.setChangedElsewhere([this] { mirror(); });
+}
+
+OptionsDialog::~OptionsDialog()
+{
+    // Gone without DONE or the close box: its changes are dropped as the close box drops them,
+    // or the game would go on playing by the options it was shown with.
+    options_.closeBox();
+    options_.setChangedElsewhere(nullptr);
 }
 
 void OptionsDialog::fitCaptions()

@@ -21,6 +21,7 @@ class OptionsDialog final : public QDialog {
     Q_OBJECT
 public:
     OptionsDialog(Options &options, OptionsHost &host, QWidget *parent = nullptr);
+    ~OptionsDialog() override;
 
     QGroupBox *fraGuess() const { return fraGuess_; }
     QRadioButton *optGuessGUI() const { return optGuessGUI_; }
