@@ -9,6 +9,7 @@
 #include "platform/ini_settings_store.h"
 #include "platform/system_clock.h"
 #include "platform/time_seeded_random.h"
+#include "platform/translations.h"
 #include "version.h"
 
 #include <QApplication>
@@ -58,6 +59,9 @@ bool hasWaylandPlugin()
     return false;
 }
 
+// The command line's texts: the application object that tr() needs does not exist yet.
+const char *const context = "CommandLine";
+
 // Without a display, or on a Wayland desktop without Qt's Wayland plugin, Qt would abort with a
 // long message; say it plainly in one line instead. Returns the line, or nullptr to go on.
 const char *cannotRun(int argc, char **argv)
@@ -65,37 +69,53 @@ const char *cannotRun(int argc, char **argv)
     if (platformChosen(argc, argv) || isSet("DISPLAY"))
         return nullptr;
     if (!isSet("WAYLAND_DISPLAY"))
-        return "gibbetry: no graphical desktop found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-               "Gibbetry needs one to run.\n";
+        return QT_TRANSLATE_NOOP("CommandLine",
+                                 "gibbetry: no graphical desktop found (neither DISPLAY nor "
+                                 "WAYLAND_DISPLAY is set); Gibbetry needs one to run.");
     if (!hasWaylandPlugin())
-        return "gibbetry: this Wayland desktop has no X server and Qt's Wayland support is not "
-               "installed; install the qt6-wayland package to run Gibbetry.\n";
+        return QT_TRANSLATE_NOOP("CommandLine",
+                                 "gibbetry: this Wayland desktop has no X server and Qt's Wayland "
+                                 "support is not installed; install the qt6-wayland package to "
+                                 "run Gibbetry.");
     return nullptr;
+}
+
+// The help, every line of it the program's own so that all of it is in the player's language.
+QString helpText(const gibbetry::Translations &language)
+{
+    const auto text = [&language](const char *source) { return language.translate(context, source); };
+    const QStringList options[] = {
+        {QStringLiteral("-h, --help"), text(QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit."))},
+        {QStringLiteral("-v, --version"),
+         text(QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit."))}};
+    //: %1 is the program's name, gibbetry.
+    QString help = text(QT_TRANSLATE_NOOP("CommandLine", "Usage: %1 [options]"))
+                       .arg(QStringLiteral("gibbetry")) + QLatin1Char('\n') +
+                   text(QT_TRANSLATE_NOOP("CommandLine", "A game of hangman. It also takes Qt's "
+                                                         "options, such as -platform and -style.")) +
+                   QStringLiteral("\n\n") + text(QT_TRANSLATE_NOOP("CommandLine", "Options:")) +
+                   QLatin1Char('\n');
+    for (const QStringList &option : options)
+        help += QStringLiteral("  ") + option[0].leftJustified(15) + option[1] + QLatin1Char('\n');
+    return help;
 }
 
 // --help and --version, answered before Qt looks for a desktop, so that they work without one.
 // Single-dash words are read as long options, so Qt's own (-platform xcb, -style fusion, -reverse)
 // are unknown here, ignored, and left to QApplication. Returns the exit status once answered.
-std::optional<int> answerCommandLine(int argc, char **argv)
+std::optional<int> answerCommandLine(int argc, char **argv, const gibbetry::Translations &language)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "A game of hangman. It also takes Qt's options, such as -platform and -style."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({help, version});
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     parser.parse(arguments);
     if (parser.isSet(help))
-        // No application object yet: the usage line names the program itself.
-        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                         QStringLiteral("gibbetry"))),
-                   stdout);
+        std::fputs(qPrintable(helpText(language)), stdout);
     else if (parser.isSet(version))
         std::printf("gibbetry %d.%d.%d\n", gibbetry::version::major, gibbetry::version::minor,
                     gibbetry::version::revision);
@@ -133,13 +153,19 @@ QList<QByteArray> wordListDirs()
 
 int main(int argc, char **argv)
 {
-    if (const std::optional<int> status = answerCommandLine(argc, argv))
+    const gibbetry::Translations language(
+        gibbetry::wantedLanguages([](const char *name) { return QByteArray(std::getenv(name)); }));
+    if (const std::optional<int> status = answerCommandLine(argc, argv, language))
         return *status;
     if (const char *why = cannotRun(argc, argv)) {
-        std::fputs(why, stderr);
+        std::fputs(qPrintable(language.translate(context, why) + QLatin1Char('\n')), stderr);
         return 1;
     }
     QApplication app(argc, argv);
+    language.install();
+    // Arabic: the menus and dialogs run right to left.
+    if (language.rightToLeft())
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     QApplication::setApplicationName(QLatin1String(gibbetry::applicationTitle));
     // The Wayland app id and the X11 startup id name the desktop entry, so docks and launchers
     // match the window with it.

@@ -6,11 +6,13 @@
 # (it also needs Node.js with npm).
 set -eu
 
-PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev \
+PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev \
+qt6-l10n-tools gettext \
 fonts-liberation2 fonts-comic-neue"
 # The window, install and metadata tests: a headless Weston with Qt's plugin, the validators, the
 # Adwaita style the dialogs' captions are measured under.
-TEST_PACKAGES="weston qt6-wayland desktop-file-utils appstream adwaita-qt6"
+TEST_PACKAGES="weston qt6-wayland desktop-file-utils appstream adwaita-qt6 \
+fonts-wqy-microhei fonts-dejavu-core"
 case "${1:-}" in
 test) PACKAGES="$PACKAGES $TEST_PACKAGES" ;;
 # dpkg-buildpackage with the Build-Depends of debian/control, then lintian on its output.

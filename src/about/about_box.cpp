@@ -39,7 +39,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     lblVersion_->setGeometry(fromTwips(1080, 600, 3885, 345));
     lblVersion_->setFont(msSansSerif(12, true));
 
-    fraUpdates_ = new QGroupBox(QStringLiteral("Updates"), this);
+    fraUpdates_ = new QGroupBox(tr("Updates"), this);
     fraUpdates_->setGeometry(fromTwips(120, 2280, 7335, 2655));
     fraUpdates_->setFont(msSansSerif(9.75, true));
 
@@ -58,7 +58,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     lblWebsite_->setColours(QColor(0, 0, 255), Qt::white);
 
     // OK is both the default button (Enter) and the cancel button (Escape closes the dialog).
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setGeometry(fromTwips(6120, 5040, 1260, 345));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
@@ -101,7 +101,8 @@ void AboutBox::recolour()
 
 void AboutBox::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + QLatin1String(applicationTitle));
+    //: The About box's title; %1 is the game's name, Gibbetry.
+    setWindowTitle(tr("About %1").arg(QLatin1String(applicationTitle)));
     lblVersion_->setText(versionText(version::major, version::minor, version::revision));
 }
 

@@ -1,5 +1,7 @@
 #include "game/board.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace gibbetry {
@@ -12,11 +14,15 @@ Board::Board()
         states_[slot({Element::lblWord, i})].visible = false;
     for (int i = 1; i <= figurePartCount; ++i)
         states_[slot({Element::draw, i})].visible = false;
-    states_[slot({Element::lblGameOver})] = {QStringLiteral("GAME OVER"), false};
+    //: Shown on the board, in capitals, when a game is lost.
+    const QString gameOver = QCoreApplication::translate("Board", "GAME OVER");
+    states_[slot({Element::lblGameOver})] = {gameOver, false};
     states_[slot({Element::shapeGuess})].visible = false;
-    const QString counterCaptions[] = {QStringLiteral("Allowed errors"),
-                                       QStringLiteral("Errors made"),
-                                       QStringLiteral("Chances left")};
+    const QString counterCaptions[] = {
+                                       //: A counter of manual mode, its number to the right.
+                                       QCoreApplication::translate("Board", "Allowed errors"),
+                                       QCoreApplication::translate("Board", "Errors made"),
+                                       QCoreApplication::translate("Board", "Chances left")};
     for (int i = 1; i <= 3; ++i) {
         states_[slot({Element::lblG, i})] = {counterCaptions[i - 1], false};
         states_[slot({Element::lblGG, i})].visible = false;

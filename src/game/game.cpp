@@ -226,7 +226,8 @@ void Game::lblLetters_Click(int index)
         // only the game it was won in.
         const quint64 wonGame = gamesStarted_;
         platform_.messages.show(MessageBox::Icon::Information,
-                                QStringLiteral("You have completed the word.\r\n\r\n\r\nWell done."));
+                                //: The win message: keep its line breaks.
+                                tr("You have completed the word.\r\n\r\n\r\nWell done."));
         if (gamesStarted_ == wonGame)
             state_.gameOver = true;
     }

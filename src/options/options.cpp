@@ -205,11 +205,12 @@ void Options::ShowOptionsStatus(OptionsHost &host)
     // Never a change the open dialog has not had confirmed with DONE.
     const OptionsControls &controls = inForce();
     host.setStatusCaption(2, controls.wordSourceText());
+    //: The status line; %n is the chosen length, 4 to 23.
     host.setStatusCaption(3, controls.chkLength() == 1
-                                 ? QStringLiteral("Word length limited to %1 characters")
-                                       .arg(controls.comLengthText())
-                                 : QStringLiteral("No restriction on word length"));
-    host.setStatusCaption(4, QStringLiteral("Hint is OFF"));
+                                 ? tr("Word length limited to %n characters", nullptr,
+                                      controls.comLengthText().toInt())
+                                 : tr("No restriction on word length"));
+    host.setStatusCaption(4, tr("Hint is OFF"));
 }
 
 } // namespace gibbetry

@@ -102,6 +102,20 @@ void pruneCopies(const OpenFolder &folder, const QByteArray &fileName, const QBy
         ::unlinkat(folder.fd, copies[i].name.constData(), 0);
 }
 
+// The sentences of one message in their order: each language joins them its own way.
+QString sentences(std::initializer_list<QString> parts)
+{
+    QString text;
+    for (const QString &part : parts)
+        text = text.isEmpty() ? part
+                              : QCoreApplication::translate(
+                                    "IniSettingsStore", "%1 %2",
+                                    "Two sentences of one message, the second after the first; a "
+                                    "language that writes no space between sentences drops it")
+                                    .arg(text, part);
+    return text;
+}
+
 } // namespace
 
 struct IniSettingsStore::Target {
@@ -240,10 +254,11 @@ std::optional<QString> IniSettingsStore::keepDamaged(const OpenedFile &file, boo
         return keptAsIs(tr("the settings file %1 could not be read as Gibbetry's settings and "
                            "could not be checked (%2), so it was left as it is.")
                             .arg(shown(filePath_), errorText(real.error)),
-                        what + ' ' +
-                            tr("Where it lies could not be checked (%1), so it is left as it is "
-                               "and options will not be saved over it.")
-                                .arg(errorText(real.error)) + ' ' + defaults);
+                        sentences({what,
+                                   tr("Where it lies could not be checked (%1), so it is left as "
+                                      "it is and options will not be saved over it.")
+                                       .arg(errorText(real.error)),
+                                   defaults}));
     if (std::optional<QString> refused = refusedAsRoot(real.path, what, defaults); refused ||
         !keptAsIs_.isEmpty())
         return refused;
@@ -270,10 +285,11 @@ std::optional<QString> IniSettingsStore::refusedAsRoot(const QByteArray &real, c
               .arg(shown(used), shown(folderOf(folderOf(filePath_))));
     return keptAsIs(tr("the settings file %1 is left as it is, because %2 and Gibbetry run as "
                        "root does not write there.").arg(shown(filePath_), why),
-                    what + ' ' +
-                        tr("It is left as it is, and options will not be saved over it, because "
-                           "%1 and Gibbetry run as root does not write there.").arg(why) + ' ' +
-                        defaults);
+                    sentences({what,
+                               tr("It is left as it is, and options will not be saved over it, "
+                                  "because %1 and Gibbetry run as root does not write there.")
+                                   .arg(why),
+                               defaults}));
 }
 
 // Moves the file within its folder as opened (a folder on the way swapped for a link meanwhile
@@ -307,10 +323,11 @@ std::optional<QString> IniSettingsStore::moveAside(const OpenedFile &file, const
         return keptAsIs(tr("the settings file %1 could not be read as Gibbetry's settings and "
                            "could not be moved aside, so it was left as it is.")
                             .arg(shown(filePath_)),
-                        what + ' ' +
-                            tr("It could not be moved aside (%1), so it is left as it is and "
-                               "options will not be saved over it.").arg(errorText(error)) +
-                            ' ' + defaults);
+                        sentences({what,
+                                   tr("It could not be moved aside (%1), so it is left as it is "
+                                      "and options will not be saved over it.")
+                                       .arg(errorText(error)),
+                                   defaults}));
     // A file saved there between the look and the rename was moved instead: it goes back.
     if (!folder.stat(aside, there) || Identity::of(there) != file.identity()) {
         ::renameat2(folder.fd, aside.constData(), folder.fd, name.constData(), RENAME_NOREPLACE);
@@ -319,9 +336,9 @@ std::optional<QString> IniSettingsStore::moveAside(const OpenedFile &file, const
     }
     salvaged_ = text_;
     pruneCopies(folder, name, aside);
-    return what + ' ' +
-           tr("It was moved, unchanged, to %1.").arg(shown(folderOf(real) + '/' + aside)) + ' ' +
-           defaults;
+    return sentences({what,
+                      tr("It was moved, unchanged, to %1.").arg(shown(folderOf(real) + '/' + aside)),
+                      defaults});
 }
 
 // The file a link leads to stays where it is, and the link stays a link: the bytes read are
@@ -350,17 +367,19 @@ std::optional<QString> IniSettingsStore::copyAside(const OpenedFile &file, const
         return keptAsIs(tr("the settings file %1 could not be read as Gibbetry's settings and no "
                            "copy of it could be kept, so it was left as it is.")
                             .arg(shown(filePath_)),
-                        what + ' ' +
-                            tr("No copy of it could be kept (%1), so it is left as it is and "
-                               "options will not be saved over it.").arg(errorText(error)) +
-                            ' ' + defaults);
+                        sentences({what,
+                                   tr("No copy of it could be kept (%1), so it is left as it is "
+                                      "and options will not be saved over it.")
+                                       .arg(errorText(error)),
+                                   defaults}));
     copied_ = file.contents().bytes;
     pruneCopies(folder, nameOf(filePath_), aside);
-    return what + ' ' +
-           tr("It is reached through a symbolic link, which stays: a copy of it, unchanged, was "
-              "kept as %1, and your next save writes over %2, where the link leads.")
-               .arg(shown(folderOf(filePath_) + '/' + aside), shown(real)) +
-           ' ' + defaults;
+    return sentences({what,
+                      tr("It is reached through a symbolic link, which stays: a copy of it, "
+                         "unchanged, was kept as %1, and your next save writes over %2, where the "
+                         "link leads.")
+                          .arg(shown(folderOf(filePath_) + '/' + aside), shown(real)),
+                      defaults});
 }
 
 // The file was gone when it was to be moved: another game may have moved it; say where if so.
@@ -373,12 +392,13 @@ std::optional<QString> IniSettingsStore::goneMeanwhile(const QByteArray &bytes,
     for (const QByteArray &copy : folder.names(nameOf(filePath_) + ".damaged-")) {
         const OpenedFile kept(folder.fd, copy, maxFileBytes, true);
         if (kept.contents().status == FileContents::Status::Ok && kept.contents().bytes == bytes)
-            return what + ' ' +
-                   tr("It was moved, unchanged, to %1.")
-                       .arg(shown(folderOf(filePath_) + '/' + copy)) + ' ' + defaults;
+            return sentences({what,
+                              tr("It was moved, unchanged, to %1.")
+                                  .arg(shown(folderOf(filePath_) + '/' + copy)),
+                              defaults});
     }
-    return what + ' ' + tr("It is no longer there: it was moved or deleted meanwhile.") + ' ' +
-           defaults;
+    return sentences(
+        {what, tr("It is no longer there: it was moved or deleted meanwhile."), defaults});
 }
 
 QString IniSettingsStore::read(const QString &section, const QString &key,
@@ -660,7 +680,7 @@ std::optional<QString> IniSettingsStore::replace(const OpenFolder &folder, const
         // Merging nothing in its place would drop every line of the file but ours. The save
         // stops; as the options are in the file, saveLocked tells what may be missing instead.
         if (!late)
-            return QStringLiteral("the replaced file could not be read again");
+            return tr("the replaced file could not be read again");
         if (late->startsWith(now.contents().bytes))
             round.appended = late->mid(now.contents().bytes.size());
         else

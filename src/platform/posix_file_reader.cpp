@@ -14,18 +14,22 @@ namespace gibbetry {
 
 QString fileKindText(unsigned mode)
 {
-    switch (mode & S_IFMT) {
-    case S_IFDIR: return QStringLiteral("a folder");
-    case S_IFCHR: return QStringLiteral("a character device");
-    case S_IFBLK: return QStringLiteral("a block device");
-    case S_IFIFO: return QStringLiteral("a FIFO (named pipe)");
-    case S_IFSOCK: return QStringLiteral("a socket");
-    case S_IFREG: return QStringLiteral("a file");
-    default: return QStringLiteral("no regular file");
+    //: What a path turned out to be, a noun phrase with its article; it stands where a sentence
+    //: names what was found ("%1 is %2, not a settings file").
+    static const std::pair<unsigned, const char *> kinds[] = {
+        {S_IFDIR, QT_TRANSLATE_NOOP("FileKind", "a folder")},
+        {S_IFCHR, QT_TRANSLATE_NOOP("FileKind", "a character device")},
+        {S_IFBLK, QT_TRANSLATE_NOOP("FileKind", "a block device")},
+        {S_IFIFO, QT_TRANSLATE_NOOP("FileKind", "a FIFO (named pipe)")},
+        {S_IFSOCK, QT_TRANSLATE_NOOP("FileKind", "a socket")},
+        {S_IFREG, QT_TRANSLATE_NOOP("FileKind", "a file")},
+    };
+    for (const auto &[kind, text] : kinds) {
+        if ((mode & S_IFMT) == kind)
+            return QCoreApplication::translate("FileKind", text);
     }
+    return QCoreApplication::translate("FileKind", "no regular file");
 }
-
-namespace {
 
 // Why a file that opened is refused, a whole phrase for each kind of file.
 QString notAFileReason(unsigned mode)
@@ -43,8 +47,6 @@ QString notAFileReason(unsigned mode)
     }
     return QCoreApplication::translate("PosixFileReader", "it is no regular file");
 }
-
-} // namespace
 
 FileContents PosixFileReader::read(const QByteArray &path, qint64 maxBytes)
 {

@@ -140,8 +140,7 @@ OpenedFile::OpenedFile(int folder, const QByteArray &name, qint64 maxBytes, bool
     }
     if (::fstat(fd_, &info_) != 0 || !S_ISREG(info_.st_mode)) {
         contents_.status = FileContents::Status::NotRegularFile;
-        contents_.reason = QCoreApplication::translate("IniSettingsStore", "it is %1, not a file")
-                               .arg(fileKindText(info_.st_mode));
+        contents_.reason = notAFileReason(info_.st_mode);
         return;
     }
     for (int attempt = 0; attempt < 3; ++attempt) {

@@ -56,8 +56,8 @@ void MainWindow::build()
     client->setFixedSize(874, 389); // 13110 x 5835 twips
     setCentralWidget(client);
 
-    itmOptions_ = menuBar()->addAction(QStringLiteral("&Options"));
-    itmAbout_ = menuBar()->addAction(QStringLiteral("&About"));
+    itmOptions_ = menuBar()->addAction(tr("&Options"));
+    itmAbout_ = menuBar()->addAction(tr("&About"));
     connect(itmOptions_, &QAction::triggered, this, &MainWindow::itmOptions_Click);
     connect(itmAbout_, &QAction::triggered, this, &MainWindow::itmAbout_Click);
 
@@ -71,7 +71,7 @@ void MainWindow::build()
     lblHint_->setGeometry(fromTwips(1800, 1800, 5415, 735));
     buildWordSlots(*client, slotFont);
 
-    cmdNewGame_ = new QPushButton(QStringLiteral("Start New Game"), client);
+    cmdNewGame_ = new QPushButton(tr("Start New Game"), client);
     cmdNewGame_->setGeometry(fromTwips(3000, 3720, 2535, 495));
     cmdNewGame_->setFont(msSansSerif(12));
     cmdNewGame_->setFocusPolicy(Qt::StrongFocus);
@@ -104,7 +104,7 @@ void MainWindow::buildLetterTiles(QWidget &client)
         tile->setGeometry(fromTwips(360 + 600 * (i % 13), 360 + 600 * row, 570, 555));
         tile->setAlignment(Qt::AlignCenter);
         tile->setFont(tileFont);
-        tile->setToolTip(QStringLiteral("Click on the letter to select it."));
+        tile->setToolTip(tr("Click on the letter to select it."));
         connect(tile, &LetterTile::clicked, this, [this](int index) { game_.lblLetters_Click(index); });
         letters_[i] = tile;
     }

@@ -21,7 +21,7 @@ namespace gibbetry {
 OptionsDialog::OptionsDialog(Options &options, OptionsHost &host, QWidget *parent)
     : QDialog(parent), options_(options), host_(host)
 {
-    setWindowTitle(QStringLiteral("Gibbetry - Options"));
+    setWindowTitle(tr("Gibbetry - Options"));
     makeFixedDialog(*this, 360, 471); // 5400 x 7065 twips
     // One dialog per showing: what is in force now is what its close box returns to.
     options_.Form_Show(host_);
@@ -82,14 +82,13 @@ void OptionsDialog::build()
     // window's default, which must be set explicitly or they would inherit the frame's.
     const QFont defaultFont = msSansSerif(8);
 
-    fraGuess_ = new QGroupBox(QStringLiteral("Select the number of wrong guesses allowed"), this);
+    fraGuess_ = new QGroupBox(tr("Select the number of wrong guesses allowed"), this);
     fraGuess_->setGeometry(fromTwips(120, 120, 5175, 1815));
-    optGuessGUI_ = new QRadioButton(QStringLiteral("Draw the hangman (allows 12 wrong guesses)"),
-                                    fraGuess_);
+    optGuessGUI_ = new QRadioButton(tr("Draw the hangman (allows 12 wrong guesses)"), fraGuess_);
     optGuessGUI_->setGeometry(fromTwips(360, 480, 4575, 375));
     optGuessGUI_->setToolTip(
-        QStringLiteral("Each wrong guess will result in part of the hangman being drawn"));
-    optGuessManual_ = new QRadioButton(QStringLiteral("Make a manual selection"), fraGuess_);
+        tr("Each wrong guess will result in part of the hangman being drawn"));
+    optGuessManual_ = new QRadioButton(tr("Make a manual selection"), fraGuess_);
     optGuessManual_->setGeometry(fromTwips(360, 1080, 2655, 375));
     comGuess_ = new QComboBox(fraGuess_);
     comGuess_->setGeometry(fromTwips(3000, 1080, 855, 315));
@@ -97,19 +96,21 @@ void OptionsDialog::build()
     for (int i = 0; i < OptionsControls::guessItemCount; ++i)
         comGuess_->addItem(OptionsControls::guessItemText(i));
 
-    fraWordList_ = new QGroupBox(QStringLiteral("Select source for word list"), this);
+    fraWordList_ = new QGroupBox(tr("Select source for word list"), this);
     fraWordList_->setGeometry(fromTwips(120, 2280, 5175, 1575));
     lstWordSource_ = new QListWidget(fraWordList_);
     lstWordSource_->setFont(defaultFont);
     lstWordSource_->addItems(OptionsControls::wordSourceItems());
     lstWordSource_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    fraOther_ = new QGroupBox(QStringLiteral("Other options"), this);
+    fraOther_ = new QGroupBox(tr("Other options"), this);
     fraOther_->setGeometry(fromTwips(120, 4200, 5175, 1815));
-    chkHint_ = new QCheckBox(QStringLiteral("Show a hint"), fraOther_);
+    chkHint_ = new QCheckBox(tr("Show a hint"), fraOther_);
     chkHint_->setGeometry(fromTwips(360, 480, 4095, 495));
-    chkHint_->setToolTip(QStringLiteral("Supplies you with a hint to help you to solve the word"));
-    chkLength_ = new QCheckBox(QStringLiteral("Limit the length of the words used to"), fraOther_);
+    chkHint_->setToolTip(tr("Supplies you with a hint to help you to solve the word"));
+    chkLength_ = new QCheckBox(
+        //: Followed by a drop-down list of lengths, 4 to 23 letters.
+        tr("Limit the length of the words used to"), fraOther_);
     chkLength_->setGeometry(fromTwips(360, 1080, 3495, 495));
     comLength_ = new QComboBox(fraOther_);
     comLength_->setGeometry(fromTwips(3960, 1200, 855, 315));
@@ -118,7 +119,8 @@ void OptionsDialog::build()
         comLength_->addItem(OptionsControls::lengthItemText(i));
 
     // DONE reacts only when pressed: neither Enter's default nor Escape's cancel button.
-    cmdDone_ = new QPushButton(QStringLiteral("DONE"), this);
+    //: Closes the dialog and keeps its choices; capitals as on the rest of the button's kind.
+    cmdDone_ = new QPushButton(tr("DONE"), this);
     cmdDone_->setGeometry(fromTwips(1920, 6360, 1455, 495));
     cmdDone_->setAutoDefault(false);
     cmdDone_->setDefault(false);
