@@ -329,7 +329,7 @@ They stay in force until Gibbetry is closed.</source>
     </message>
     <message numerus="yes">
         <source>Word length limited to %n characters</source>
-        <extracomment>The status line; %n is the chosen length, 4 to 23.</extracomment>
+        <extracomment>The status line; %n is the chosen length, 4 to 20.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -560,7 +560,7 @@ They stay in force until Gibbetry is closed.</source>
     </message>
     <message>
         <source>Limit the length of the words used to</source>
-        <extracomment>Followed by a drop-down list of lengths, 4 to 23 letters.</extracomment>
+        <extracomment>Followed by a drop-down list of lengths, 4 to 20 letters.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -205,7 +205,7 @@ void Options::ShowOptionsStatus(OptionsHost &host)
     // Never a change the open dialog has not had confirmed with DONE.
     const OptionsControls &controls = inForce();
     host.setStatusCaption(2, controls.wordSourceText());
-    //: The status line; %n is the chosen length, 4 to 23.
+    //: The status line; %n is the chosen length, 4 to 20.
     host.setStatusCaption(3, controls.chkLength() == 1
                                  ? tr("Word length limited to %n characters", nullptr,
                                       controls.comLengthText().toInt())

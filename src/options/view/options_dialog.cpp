@@ -109,7 +109,7 @@ void OptionsDialog::build()
     chkHint_->setGeometry(fromTwips(360, 480, 4095, 495));
     chkHint_->setToolTip(tr("Supplies you with a hint to help you to solve the word"));
     chkLength_ = new QCheckBox(
-        //: Followed by a drop-down list of lengths, 4 to 23 letters.
+        //: Followed by a drop-down list of lengths, 4 to 20 letters.
         tr("Limit the length of the words used to"), fraOther_);
     chkLength_->setGeometry(fromTwips(360, 1080, 3495, 495));
     comLength_ = new QComboBox(fraOther_);
