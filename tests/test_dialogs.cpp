@@ -8,6 +8,8 @@
 #include "platform/fonts.h"
 #include "platform/ini_settings_store.h"
 #include "platform/qt_worker.h"
+#include "platform/text_fit.h"
+#include "platform/translations.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
@@ -101,6 +104,27 @@ void clickRow(QListWidget *list, int row)
 {
     const QRect rect = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+// What a control shows as its caption: its own, or that of the label it wrapped it into.
+QString caption(const QWidget *control)
+{
+    const auto *wrapped = control->findChild<CaptionLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    return wrapped && wrapped->isVisibleTo(control) ? wrapped->text()
+                                                     : control->property("text").toString() +
+                                                           control->property("title").toString();
+}
+
+// A point on a check box's or option button's indicator.
+QPoint indicator(const QAbstractButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const bool check = qobject_cast<const QCheckBox *>(button);
+    return button->style()
+        ->subElementRect(check ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator,
+                         &option, button)
+        .center();
 }
 
 void keys(QWidget *widget, Qt::Key key, int times)
@@ -487,6 +511,100 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), about.txtUpdates());
         QTest::keyClick(about.txtUpdates(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), about.cmdOK());
+    }
+
+    void aCaptionTooLongForItsBoxWraps()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        auto *box = new QCheckBox(QStringLiteral("Limit the length of the words used in the game"),
+                                  &window);
+        box->setGeometry(10, 10, 120, 33);
+        fitCaption(*box, msSansSerif(9.75));
+        window.show();
+        auto *wrapped = box->findChild<CaptionLabel *>();
+        QVERIFY(wrapped && wrapped->isVisible());
+        QCOMPARE(wrapped->text(), "Limit the length of the words used in the game");
+        QVERIFY(box->text().isEmpty());
+        QCOMPARE(box->accessibleName(), wrapped->text());
+        QVERIFY(wrapped->font().pointSizeF() >= minimumLegiblePoints);
+        QVERIFY(box->rect().contains(wrapped->geometry()));
+        QVERIFY(wrapped->geometry().left() > indicator(box).x()); // beside the box, not over it
+        QTest::mouseClick(wrapped, Qt::LeftButton);
+        QVERIFY(box->isChecked());
+        QCOMPARE(window.focusWidget(), box);
+        // Room enough again (a style change refits): the caption goes back to the check box.
+        box->resize(400, 33);
+        fitCaption(*box, msSansSerif(9.75));
+        QCOMPARE(box->text(), "Limit the length of the words used in the game");
+        QVERIFY(!wrapped->isVisible());
+        QVERIFY(box->accessibleName().isEmpty());
+    }
+
+    void germanCaptionsComeFromItsCatalogue()
+    {
+        const Translations german({QStringLiteral("de")});
+        QCOMPARE(german.language(), "de");
+        if (german.translate("gibbetry::OptionsDialog", "DONE") == "DONE")
+            QSKIP("the German catalogue holds no translations yet");
+        german.install();
+        Desktop desk;
+        OptionsDialog d(desk.options, desk.game);
+        AboutBox about;
+        const std::tuple<const QWidget *, const char *, const char *> captions[] = {
+            {d.fraGuess(), "gibbetry::OptionsDialog", "Select the number of wrong guesses allowed"},
+            {d.optGuessManual(), "gibbetry::OptionsDialog", "Make a manual selection"},
+            {d.chkLength(), "gibbetry::OptionsDialog", "Limit the length of the words used to"},
+            {d.cmdDone(), "gibbetry::OptionsDialog", "DONE"},
+            {about.fraUpdates(), "gibbetry::AboutBox", "Updates"},
+            {desk.window.newGameButton(), "gibbetry::MainWindow", "Start New Game"},
+            {desk.window.label({Element::lblG, 1}), "Board", "Allowed errors"}};
+        for (const auto &[control, context, english] : captions) {
+            QCOMPARE(caption(control), german.translate(context, english));
+            QVERIFY2(caption(control) != QLatin1String(english), english);
+        }
+    }
+
+    void arabicMirrorsTheDialogs()
+    {
+        const Translations arabic({QStringLiteral("ar")});
+        QCOMPARE(arabic.language(), "ar");
+        QVERIFY(arabic.rightToLeft());
+        arabic.install();
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        const auto ltr = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+        Desktop desk;
+        OptionsDialog d(desk.options, desk.game);
+        d.show();
+        QCOMPARE(d.layoutDirection(), Qt::RightToLeft);
+        const auto mirrored = [](const QWidget *w, const QRect &designed) {
+            return QStyle::visualRect(Qt::RightToLeft, w->parentWidget()->rect(), designed);
+        };
+        QCOMPARE(d.fraGuess()->geometry(), mirrored(d.fraGuess(), twips(120, 120, 5175, 1815)));
+        QCOMPARE(d.fraOther()->width(), twips(120, 4200, 5175, 1815).width());
+        QCOMPARE(d.optGuessManual()->geometry(),
+                 mirrored(d.optGuessManual(), twips(360, 1080, 2655, 375)));
+        QCOMPARE(d.chkLength()->geometry(), mirrored(d.chkLength(), twips(360, 1080, 3495, 495)));
+        QVERIFY(d.comGuess()->geometry().center().x() < d.optGuessManual()->geometry().left());
+        QVERIFY(d.comLength()->geometry().right() < d.chkLength()->geometry().left());
+        QVERIFY(d.cmdDone()->geometry().center().x() > d.width() / 2 - 2);
+        // The controls answer where they are drawn.
+        QTest::mouseClick(d.optGuessManual(), Qt::LeftButton, {}, indicator(d.optGuessManual()));
+        QVERIFY(desk.options.live(desk.game).optGuessManual());
+        QVERIFY(d.comGuess()->isEnabled());
+        QTest::mouseClick(d.chkLength(), Qt::LeftButton, {}, indicator(d.chkLength()));
+        QVERIFY(d.comLength()->isEnabled());
+
+        AboutBox about;
+        about.show();
+        QCOMPARE(about.picIcon()->geometry(), mirrored(about.picIcon(), twips(240, 240, 540, 540)));
+        QVERIFY(about.cmdOK()->geometry().right() < about.lblWebsite()->geometry().left());
+        QVERIFY(about.lblVersion()->alignment() & Qt::AlignRight);
+        // The board stays left to right: A at the left, beside it B.
+        QCOMPARE(desk.window.clientArea()->layoutDirection(), Qt::LeftToRight);
+        QVERIFY(desk.window.letterTile(0)->x() < desk.window.letterTile(1)->x());
+        QTest::mouseClick(about.cmdOK(), Qt::LeftButton);
+        QCOMPARE(about.result(), int(QDialog::Accepted));
     }
 
     void versionTexts_data()

@@ -1,6 +1,6 @@
 // Borders at the scale factor this run was started with (QT_SCALE_FACTOR): each exactly one device
-// pixel wide on every side, and neighbouring word slots sharing one unbroken line; the dialogs'
-// captions whole under each widget style.
+// pixel wide on every side, and neighbouring word slots sharing one unbroken line; the windows'
+// captions whole under each widget style, in English and in each language the game speaks.
 #include "about/about_box.h"
 #include "game/view/board_label.h"
 #include "game/view/main_window.h"
@@ -8,10 +8,12 @@
 #include "options/view/options_dialog.h"
 #include "platform/fonts.h"
 #include "platform/text_fit.h"
+#include "platform/translations.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -42,6 +44,52 @@ QList<int> blackRuns(const QImage &image, QPoint from, QPoint step, int count)
         runs << run;
     return runs;
 }
+
+// The program's catalogue for one language (English: none) and its direction, for one row.
+struct Language {
+    explicit Language(const QString &code)
+        : translations(code.isEmpty() ? QStringList() : QStringList{code})
+    {
+        translations.install();
+        QGuiApplication::setLayoutDirection(code.isEmpty() ? Qt::LeftToRight
+                                                           : QLocale(code).textDirection());
+    }
+    ~Language() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
+    Translations translations;
+};
+
+// A label's text drawn whole in `font`: on one line, or broken at its spaces within the label.
+bool labelHolds(const QLabel &label, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    const QRect room = label.contentsRect();
+    if (metrics.horizontalAdvance(label.text()) <= room.width())
+        return true;
+    const auto *painted = qobject_cast<const PaintedLabel *>(&label);
+    if (!label.wordWrap() && !(painted && painted->isWrapped()))
+        return false;
+    return room.contains(metrics.boundingRect(room, Qt::TextWordWrap, label.text()));
+}
+
+void verifyCaptionsWhole(const QList<QWidget *> &controls)
+{
+    for (QWidget *control : controls) {
+        const auto *label = qobject_cast<QLabel *>(control);
+        const auto *painted = qobject_cast<PaintedLabel *>(control);
+        if (!qobject_cast<QAbstractButton *>(control) && !qobject_cast<QGroupBox *>(control) &&
+            !(label && !label->text().isEmpty()))
+            continue;
+        const QString name = label ? label->text()
+                                   : control->property("text").toString() +
+                                         control->property("title").toString();
+        const QFont drawn = painted ? painted->drawnFont() : control->font();
+        QVERIFY2(label ? labelHolds(*label, drawn) : captionFits(*control), qPrintable(name));
+        QVERIFY2(drawn.pointSizeF() >= minimumLegiblePoints, qPrintable(name));
+    }
+}
+
+const char *const languages[] = {"de", "fr", "es", "it", "pt_BR", "nl", "pl",
+                                 "ru", "uk", "ja", "zh_CN", "ar"};
 
 } // namespace
 
@@ -106,35 +154,45 @@ private slots:
     void dialogCaptionsAreWhole_data()
     {
         QTest::addColumn<QString>("style");
+        QTest::addColumn<QString>("language");
         for (const char *style : {"Fusion", "Windows", "Adwaita"})
-            QTest::newRow(style) << QString::fromLatin1(style);
+            QTest::newRow(style) << QString::fromLatin1(style) << QString();
+        for (const char *style : {"Fusion", "Adwaita"})
+            for (const char *language : languages)
+                QTest::addRow("%s %s", style, language)
+                    << QString::fromLatin1(style) << QString::fromLatin1(language);
     }
     void dialogCaptionsAreWhole()
     {
         QFETCH(QString, style);
+        QFETCH(QString, language);
         if (!QStyleFactory::keys().contains(style, Qt::CaseInsensitive))
             QSKIP("style not installed (adwaita-qt6)");
         QApplication::setStyle(QStyleFactory::create(style));
+        const Language spoken(language);
+        QCOMPARE(spoken.translations.language(), language);
         GameRig rig;
         rig.game.Form_Load();
         OptionsDialog options(rig.options, rig.game);
         AboutBox about;
         for (QDialog *dialog : {static_cast<QDialog *>(&options), static_cast<QDialog *>(&about)}) {
             dialog->show();
-            for (QWidget *control : dialog->findChildren<QWidget *>()) {
-                const auto *label = qobject_cast<QLabel *>(control);
-                if (!qobject_cast<QAbstractButton *>(control) && !qobject_cast<QGroupBox *>(control) &&
-                    !(label && !label->text().isEmpty()))
-                    continue;
-                const QString name = label ? label->text() : control->property("text").toString() +
-                                                                 control->property("title").toString();
-                QVERIFY2(label ? label->fontMetrics().horizontalAdvance(label->text()) <=
-                                     label->contentsRect().width()
-                               : captionFits(*control),
-                         qPrintable(name));
-                QVERIFY2(control->font().pointSizeF() >= minimumLegiblePoints, qPrintable(name));
-            }
+            verifyCaptionsWhole(dialog->findChildren<QWidget *>());
         }
+        // The game window's captions, a game in manual mode lost so that every one is shown.
+        MainWindow window(rig.game, rig.options);
+        window.show();
+        rig.start(1);
+        rig.guess("QZ");
+        QList<QWidget *> board{window.newGameButton(),
+                               window.label({Element::lblGameOver, 0})};
+        for (int i = 1; i <= 4; ++i)
+            board << window.label({Element::status, i});
+        for (int i = 1; i <= 3; ++i)
+            board << window.label({Element::lblG, i});
+        verifyCaptionsWhole(board);
+        QCOMPARE(window.label({Element::lblG, 2})->text(),
+                 QCoreApplication::translate("Board", "Errors made"));
         const QListWidget *list = options.lstWordSource(); // whole rows, no half row at the foot
         QVERIFY(list->viewport()->height() % list->sizeHintForRow(0) <= list->sizeHintForRow(0) / 4);
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

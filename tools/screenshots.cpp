@@ -1,5 +1,7 @@
 // Renders the game's windows offscreen into PNG files for the README and for review:
 //   build/tools/gibbetry-screenshots OUTPUT_DIR
+// or, with --languages, one contact sheet per window showing it in English and in each language
+// the game speaks: OUTPUT_DIR/languages-main.png, languages-options.png, languages-about.png.
 // The secret word and the store are fixed, so the pictures are the same at every run.
 #include "about/about_box.h"
 #include "game_rig.h"
@@ -9,10 +11,12 @@
 #include "game/view/main_window.h"
 #include "platform/fonts.h"
 #include "platform/qt_message_box.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPainter>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -57,6 +61,62 @@ QImage deuteranopia(QImage image)
     return image;
 }
 
+// The pictures side by side, as many to a row as fit in 2000 pixels, each under its label.
+QImage contactSheet(const QList<std::pair<QString, QImage>> &pictures)
+{
+    const int gap = 8, caption = 14;
+    QSize cell;
+    for (const auto &[label, picture] : pictures)
+        cell = cell.expandedTo(picture.size() + QSize(gap, gap + caption));
+    const int columns = std::max(1, 2000 / cell.width());
+    const int rows = (int(pictures.size()) + columns - 1) / columns;
+    QImage sheet(columns * cell.width() + gap, rows * cell.height() + gap, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    QFont small(QStringLiteral("DejaVu Sans"));
+    small.setPixelSize(11);
+    painter.setFont(small);
+    for (int i = 0; i < int(pictures.size()); ++i) {
+        const QPoint at(gap + i % columns * cell.width(), gap + i / columns * cell.height());
+        painter.drawText(QRect(at, QSize(cell.width(), caption)), Qt::AlignLeft | Qt::AlignTop,
+                         pictures[i].first);
+        painter.drawImage(at + QPoint(0, caption), pictures[i].second);
+    }
+    return sheet;
+}
+
+// The game window (a game in play), Options and About in English and in every language.
+void languageSheets(const QString &dir)
+{
+    QList<std::pair<QString, QImage>> main, options, about;
+    for (const QString &language : {QString(), QStringLiteral("de"), QStringLiteral("fr"),
+                                    QStringLiteral("es"), QStringLiteral("it"),
+                                    QStringLiteral("pt_BR"), QStringLiteral("nl"),
+                                    QStringLiteral("pl"), QStringLiteral("ru"), QStringLiteral("uk"),
+                                    QStringLiteral("ja"), QStringLiteral("zh_CN"),
+                                    QStringLiteral("ar")}) {
+        const Translations translations(language.isEmpty() ? QStringList() : QStringList{language});
+        translations.install();
+        QGuiApplication::setLayoutDirection(translations.rightToLeft() ? Qt::RightToLeft
+                                                                       : Qt::LeftToRight);
+        const QString label = language.isEmpty() ? QStringLiteral("en") : language;
+        Scene scene("hangman\r\n", 5);
+        scene.game.Timer1_Timer();
+        scene.click("AEZQ");
+        main << std::pair(label, scene.window.grab().toImage());
+        OptionsDialog dialog(scene.options, scene.game);
+        dialog.show();
+        options << std::pair(label, dialog.grab().toImage());
+        AboutBox box;
+        box.show();
+        about << std::pair(label, box.grab().toImage());
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    contactSheet(main).save(QDir(dir).filePath(QStringLiteral("languages-main.png")));
+    contactSheet(options).save(QDir(dir).filePath(QStringLiteral("languages-options.png")));
+    contactSheet(about).save(QDir(dir).filePath(QStringLiteral("languages-about.png")));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -64,8 +124,14 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     installFonts();
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const bool languages = argc > 1 && QByteArray(argv[1]) == "--languages";
+    const QString dir = argc > 1 + int(languages) ? QString::fromLocal8Bit(argv[1 + int(languages)])
+                                                  : QStringLiteral(".");
     QDir().mkpath(dir);
+    if (languages) {
+        languageSheets(dir);
+        return 0;
+    }
 
     Scene newGame("hangman\r\n");
     newGame.click("AEZ");

@@ -3,6 +3,7 @@
 #include "platform/contrast.h"
 #include "platform/fonts.h"
 #include "platform/painted_label.h"
+#include "platform/text_fit.h"
 #include "platform/window.h"
 #include "version.h"
 
@@ -70,6 +71,8 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     cmdOK_->setFocus();
 
     Form_Load();
+    fitCaptions();
+    mirrorForLayoutDirection(*this);
 }
 
 void AboutBox::changeEvent(QEvent *event)
@@ -78,7 +81,16 @@ void AboutBox::changeEvent(QEvent *event)
     if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) &&
         lblTitle_)
         recolour();
+    if (event->type() == QEvent::StyleChange && cmdOK_)
+        fitCaptions();
     QDialog::changeEvent(event);
+}
+
+void AboutBox::fitCaptions()
+{
+    // Each caption in its font, or as much smaller as the style and the language ask.
+    fitCaption(*fraUpdates_, msSansSerif(9.75, true));
+    fitCaption(*cmdOK_, font()); // the window's default font
 }
 
 void AboutBox::showEvent(QShowEvent *event)

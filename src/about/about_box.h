@@ -38,6 +38,8 @@ private:
     void Form_Load();
     // The title in the theme's colours.
     void recolour();
+    // Draws the frame's and OK's captions in their fonts, or smaller, or wrapped, as they fit.
+    void fitCaptions();
 
     QLabel *picIcon_ = nullptr;
     PaintedLabel *lblTitle_ = nullptr;

@@ -38,10 +38,17 @@ QFont PaintedLabel::drawnFont() const
 {
     if (!shrinkToFit_)
         return font();
-    const int room = contentsRect().width();
+    const QRect room = contentsRect();
     return shrunkFont(font(), [&](const QFont &drawn) {
-        return QFontMetrics(drawn).horizontalAdvance(text()) <= room;
+        return textFits(drawn, text(), room, true);
     });
+}
+
+bool PaintedLabel::isWrapped() const
+{
+    const QFont drawn = drawnFont();
+    return QFontMetrics(drawn).horizontalAdvance(text()) > contentsRect().width() &&
+           textFits(drawn, text(), contentsRect(), true);
 }
 
 bool PaintedLabel::fitsLegibly(const QString &text) const
@@ -49,7 +56,7 @@ bool PaintedLabel::fitsLegibly(const QString &text) const
     QFont smallest = font();
     if (shrinkToFit_)
         smallest.setPointSizeF(std::min(smallest.pointSizeF(), minimumLegiblePoints));
-    return QFontMetrics(smallest).horizontalAdvance(text) <= contentsRect().width();
+    return textFits(smallest, text, contentsRect(), shrinkToFit_);
 }
 
 void PaintedLabel::paintEvent(QPaintEvent *)
@@ -59,7 +66,8 @@ void PaintedLabel::paintEvent(QPaintEvent *)
     if (!text().isEmpty()) {
         painter.setPen(text_);
         painter.setFont(drawnFont());
-        painter.drawText(contentsRect(), int(alignment()), text());
+        painter.drawText(contentsRect(), int(alignment()) | (isWrapped() ? Qt::TextWordWrap : 0),
+                         text());
     }
     if (struck_) {
         // Corner to corner, past the letter's ends, so that it is not taken for a Z's stroke.

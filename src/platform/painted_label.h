@@ -20,10 +20,13 @@ public:
     QColor groundColour() const { return ground_; }
     QColor textColour() const { return text_; }
     bool isBordered() const { return bordered_; }
-    // A text wider than the label is drawn in a smaller size of the same font until it fits,
-    // never below minimumLegiblePoints.
+    // A text wider than the label is drawn in a smaller size of the same font until it fits, on
+    // one line or broken at its spaces into lines the label holds, never below
+    // minimumLegiblePoints.
     void setShrinkToFit(bool shrink) { shrinkToFit_ = shrink; }
     QFont drawnFont() const;
+    // Whether the text is drawn on more than one line.
+    bool isWrapped() const;
     // Whether `text` fits the label in a legible size of its font.
     bool fitsLegibly(const QString &text) const;
     // A diagonal stroke through the text, in the text's colour: a second cue besides colour.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
 
 #include <functional>
 
@@ -21,7 +22,32 @@ QFont shrunkFont(const QFont &font, const std::function<bool(const QFont &)> &fi
 // the style gives a frame's title).
 bool captionFits(const QWidget &control);
 
+// Whether `text` in `font` fits `room`: on one line, or, where `wrap` allows, broken at its spaces
+// into lines no wider and no taller in all than `room`.
+bool textFits(const QFont &font, const QString &text, const QRect &room, bool wrap);
+
 // Draws a control's caption in `designFont`, or in a smaller size of it that fits (shrunkFont).
+// A check box's, option button's, push button's or frame's caption that does not fit on one line
+// even at minimumLegiblePoints is handed to a CaptionLabel that wraps it within the control.
 void fitCaption(QWidget &control, const QFont &designFont);
+
+// The wrapped caption of the control that is its parent, drawn where the style draws the control's
+// own text, which is left empty; the control's accessible name keeps the caption. A click on it
+// is a click on its check box or option button; a push button gets the click through it.
+class CaptionLabel final : public QLabel {
+    Q_OBJECT
+public:
+    explicit CaptionLabel(QWidget &control);
+    // Takes the control's caption and shows it; restore() gives it back and hides this label.
+    void take();
+    void restore();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QWidget &control_;
+};
 
 } // namespace gibbetry

@@ -1,6 +1,9 @@
 #include "platform/window.h"
 
 #include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyle>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -132,6 +135,23 @@ void centreOn(QWidget &dialog, const QWidget &over)
     frame.moveLeft(std::clamp(frame.left(), screen.left(), std::max(screen.left(), screen.right() - frame.width() + 1)));
     frame.moveTop(std::clamp(frame.top(), screen.top(), std::max(screen.top(), screen.bottom() - frame.height() + 1)));
     dialog.move(frame.topLeft());
+}
+
+void mirrorForLayoutDirection(QWidget &window)
+{
+    if (window.layoutDirection() != Qt::RightToLeft)
+        return;
+    for (QWidget *child : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        child->setGeometry(QStyle::visualRect(Qt::RightToLeft, window.rect(), child->geometry()));
+        // A label aligns by its text's own direction: a version number would stay at the left.
+        if (auto *label = qobject_cast<QLabel *>(child))
+            label->setAlignment(QStyle::visualAlignment(Qt::RightToLeft, label->alignment()) |
+                                Qt::AlignAbsolute);
+        if (qobject_cast<QGroupBox *>(child) || child->metaObject() == &QWidget::staticMetaObject)
+            mirrorForLayoutDirection(*child);
+    }
 }
 
 } // namespace gibbetry

@@ -34,4 +34,11 @@ void centreOnScreen(QWidget &window);
 // showing it. (On Wayland the compositor places windows, and puts a child over its parent.)
 void centreOn(QWidget &dialog, const QWidget &over);
 
+// Under a right-to-left layout direction, places the children of a window laid out for left to
+// right where such a reader looks for them: each child's x becomes its parent's width - x - width,
+// inside frames and plain containers too (the controls lay out their own insides), and a label's
+// text goes to the side its alignment names for right to left. Call once,
+// after the children are placed; a child placed again later goes through QStyle::visualRect.
+void mirrorForLayoutDirection(QWidget &window);
+
 } // namespace gibbetry

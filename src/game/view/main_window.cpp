@@ -8,6 +8,7 @@
 #include "options/view/options_dialog.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
+#include "platform/text_fit.h"
 #include "platform/window.h"
 
 #include <QApplication>
@@ -54,6 +55,10 @@ void MainWindow::build()
 {
     auto *client = new QWidget(this);
     client->setFixedSize(874, 389); // 13110 x 5835 twips
+    // The board reads left to right in every language: the letters A to Z and the secret word are
+    // English and run left to right, the gallows and the counters stand beside them. Only the
+    // menu bar follows a right-to-left language.
+    client->setLayoutDirection(Qt::LeftToRight);
     setCentralWidget(client);
 
     itmOptions_ = menuBar()->addAction(tr("&Options"));
@@ -73,7 +78,7 @@ void MainWindow::build()
 
     cmdNewGame_ = new QPushButton(tr("Start New Game"), client);
     cmdNewGame_->setGeometry(fromTwips(3000, 3720, 2535, 495));
-    cmdNewGame_->setFont(msSansSerif(12));
+    fitCaption(*cmdNewGame_, msSansSerif(12));
     cmdNewGame_->setFocusPolicy(Qt::StrongFocus);
     connect(cmdNewGame_, &QPushButton::clicked, this, [this] { game_.cmdNewGame_Click(); });
 
@@ -84,6 +89,7 @@ void MainWindow::build()
     lblGameOver_->setGeometry(fromTwips(9360, 4680, 2775, 615));
     lblGameOver_->setAlignment(Qt::AlignCenter);
     lblGameOver_->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 21.75));
+    lblGameOver_->setShrinkToFit(true);
     lblGameOver_->setOwnGround(colour::red);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -128,7 +134,8 @@ void MainWindow::buildStatusLine(QWidget &client)
     for (int i = 0; i < 4; ++i) {
         status_[i] = new BoardLabel(&client, colours_, true);
         status_[i]->setGeometry(fromTwips(statusLeft[i], 5520, statusWidth[i], 255));
-        status_[i]->setShrinkToFit(i == 0); // the clock: some locales' AM and PM words are long
+        // The clock (some locales' AM and PM words are long) and the translated fields.
+        status_[i]->setShrinkToFit(true);
     }
 }
 
@@ -138,6 +145,7 @@ void MainWindow::buildCounters(QWidget &client, const QFont &font)
         counterCaptions_[i] = new BoardLabel(&client, colours_, false);
         counterCaptions_[i]->setGeometry(fromTwips(8880, 1200 + 840 * i, 2535, 495));
         counterCaptions_[i]->setFont(font);
+        counterCaptions_[i]->setShrinkToFit(true);
         counterValues_[i] = new BoardLabel(&client, colours_, false);
         counterValues_[i]->setGeometry(fromTwips(11640, 1200 + 840 * i, 495, 495));
         counterValues_[i]->setFont(font);

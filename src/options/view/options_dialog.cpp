@@ -13,6 +13,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
 
 #include <cmath>
 
@@ -26,6 +28,7 @@ OptionsDialog::OptionsDialog(Options &options, OptionsHost &host, QWidget *paren
     // One dialog per showing: what is in force now is what its close box returns to.
     options_.Form_Show(host_);
     build();
+    mirrorForLayoutDirection(*this);
     mirror();
     connectHandlers();
     fitCaptions();
@@ -42,6 +45,8 @@ OptionsDialog::~OptionsDialog()
 
 void OptionsDialog::fitCaptions()
 {
+    // The list first: a frame's caption that has to wrap takes the room above the frame's controls.
+    placeWordList();
     // Each caption in its font, or as much smaller as the style's metrics ask.
     const QFont frameFont = msSansSerif(12);
     const QFont optionFont = msSansSerif(9.75);
@@ -51,14 +56,22 @@ void OptionsDialog::fitCaptions()
         {chkLength_, optionFont}, {cmdDone_, frameFont}};
     for (const auto &[control, font] : captions)
         fitCaption(*control, font);
+}
 
+void OptionsDialog::placeWordList()
+{
     // The word list shows no half row at its foot: a box that holds more than a quarter row past
     // its whole rows is fitted to the nearest whole number, short of the frame's lower edge.
-    const QRect box = fromTwips(240, 480, 4695, 840);
+    const QRect box = QStyle::visualRect(layoutDirection(), fraWordList_->rect(),
+                                         fromTwips(240, 480, 4695, 840));
     lstWordSource_->setGeometry(box);
     lstWordSource_->ensurePolished();
     const int row = std::max(1, lstWordSource_->sizeHintForRow(0));
-    const int edges = 2 * lstWordSource_->frameWidth();
+    int edges = 2 * lstWordSource_->frameWidth();
+    // Entries wider than the list (a long translation) bring a scroll bar under the rows.
+    if (lstWordSource_->sizeHintForColumn(0) > box.width() - edges -
+                                                   lstWordSource_->verticalScrollBar()->sizeHint().width())
+        edges += lstWordSource_->horizontalScrollBar()->sizeHint().height();
     if ((box.height() - edges) % row <= row / 4)
         return;
     const int room = fraWordList_->height() - box.top() - 8;

@@ -45,6 +45,8 @@ private:
     void connectHandlers();
     // Draws every caption in its font, or in a smaller size of it where the style leaves less room.
     void fitCaptions();
+    // Places the word list in whole rows of its font.
+    void placeWordList();
     // Shows the live options in the controls.
     void mirror();
     void cmdDone_Click();
