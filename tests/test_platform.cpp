@@ -33,7 +33,7 @@ QByteArray elementText(QXmlStreamReader &xml)
         if (token == QXmlStreamReader::Characters)
             text += xml.text();
         else if (token == QXmlStreamReader::StartElement && ++depth)
-            text += QChar(xml.attributes().value("value").toUInt(nullptr, 16));
+            text += QChar(xml.attributes().value("value").mid(1).toUInt(nullptr, 16));
         else if (token == QXmlStreamReader::EndElement)
             --depth;
     }

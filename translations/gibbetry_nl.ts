@@ -136,7 +136,10 @@
 <byte value="xd"/>
 Well done.</source>
         <extracomment>The win message: keep its line breaks.</extracomment>
-        <translation>Je hebt het woord helemaal geraden.</translation>
+        <translation>Je hebt het woord helemaal geraden.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Goed gedaan!</translation>
     </message>
 </context>
 <context>
@@ -160,7 +163,7 @@ Well done.</source>
     </message>
     <message>
         <source>The settings file %1 could not be read as Gibbetry&apos;s settings, and it kept changing while Gibbetry tried to move it aside, so it is left as it is and options will not be saved over it.</source>
-        <translation>Het instellingenbestand %1 kon niet als instellingen van Gibbetry worden gelezen en bleef veranderen terwijl Gibbetry het opzij probeerde te zetten, dus het blijft ongewijzigd en er worden geen opties overheen opgeslagen.</translation>
+        <translation>Het instellingenbestand %1 kon niet als instellingen van Gibbetry worden gelezen en bleef veranderen terwijl Gibbetry het opzij probeerde te zetten, dus het blijft ongewijzigd en wordt niet met je opties overschreven.</translation>
     </message>
     <message>
         <source>The settings file %1 is larger than 64 KiB, far more than Gibbetry&apos;s settings take.</source>
@@ -180,7 +183,7 @@ Well done.</source>
     </message>
     <message>
         <source>Where it lies could not be checked (%1), so it is left as it is and options will not be saved over it.</source>
-        <translation>De plek waar het staat kon niet worden gecontroleerd (%1), dus het blijft ongewijzigd en er worden geen opties overheen opgeslagen.</translation>
+        <translation>De plek waar het staat kon niet worden gecontroleerd (%1), dus het blijft ongewijzigd en wordt niet met je opties overschreven.</translation>
     </message>
     <message>
         <source>it is reached through another user&apos;s symbolic link</source>
@@ -196,7 +199,7 @@ Well done.</source>
     </message>
     <message>
         <source>It is left as it is, and options will not be saved over it, because %1 and Gibbetry run as root does not write there.</source>
-        <translation>Het blijft ongewijzigd en er worden geen opties overheen opgeslagen, want %1, en als root schrijft Gibbetry daar niet.</translation>
+        <translation>Het blijft ongewijzigd en wordt niet met je opties overschreven, want %1, en als root schrijft Gibbetry daar niet.</translation>
     </message>
     <message>
         <source>the settings file %1 could not be read as Gibbetry&apos;s settings and could not be moved aside, so it was left as it is.</source>
@@ -204,7 +207,7 @@ Well done.</source>
     </message>
     <message>
         <source>It could not be moved aside (%1), so it is left as it is and options will not be saved over it.</source>
-        <translation>Het kon niet opzij worden gezet (%1), dus het blijft ongewijzigd en er worden geen opties overheen opgeslagen.</translation>
+        <translation>Het kon niet opzij worden gezet (%1), dus het blijft ongewijzigd en wordt niet met je opties overschreven.</translation>
     </message>
     <message>
         <source>It was moved, unchanged, to %1.</source>
@@ -216,11 +219,11 @@ Well done.</source>
     </message>
     <message>
         <source>No copy of it could be kept (%1), so it is left as it is and options will not be saved over it.</source>
-        <translation>Er kon geen kopie van worden bewaard (%1), dus het blijft ongewijzigd en er worden geen opties overheen opgeslagen.</translation>
+        <translation>Er kon geen kopie van worden bewaard (%1), dus het blijft ongewijzigd en wordt niet met je opties overschreven.</translation>
     </message>
     <message>
         <source>It is reached through a symbolic link, which stays: a copy of it, unchanged, was kept as %1, and your next save writes over %2, where the link leads.</source>
-        <translation>Het wordt bereikt via een symbolische koppeling, die blijft bestaan: een onveranderde kopie ervan is bewaard als %1, en de volgende keer dat je opslaat, wordt %2 overschreven, waar de koppeling naar verwijst.</translation>
+        <translation>Het wordt bereikt via een symbolische koppeling, die blijft bestaan: een ongewijzigde kopie ervan is bewaard als %1, en de volgende keer dat je opslaat, wordt %2 overschreven, het bestand waar de koppeling naar verwijst.</translation>
     </message>
     <message>
         <source>It is no longer there: it was moved or deleted meanwhile.</source>
@@ -244,7 +247,7 @@ Well done.</source>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1 (via de koppeling, %2)</translation>
+        <translation>%1 (een koppeling naar %2)</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
@@ -272,7 +275,7 @@ Well done.</source>
     </message>
     <message>
         <source>another Gibbetry game was saving its options to %1 and did not finish in time, so this game wrote nothing.</source>
-        <translation>een ander Gibbetry-spel was zijn opties aan het opslaan in %1 en was niet op tijd klaar, dus dit spel heeft niets geschreven.</translation>
+        <translation>een ander geopend Gibbetry-spel was zijn opties aan het opslaan in %1 en was niet op tijd klaar, dus dit spel heeft niets geschreven.</translation>
     </message>
     <message>
         <source>Gibbetry could not make its lock file in the folder %1, so nothing was written.</source>

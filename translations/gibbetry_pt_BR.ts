@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>time of day</source>
-        <translation>hora do dia</translation>
+        <translation>hora atual</translation>
     </message>
     <message>
         <source>word list</source>
@@ -136,9 +136,9 @@
 <byte value="xd"/>
 Well done.</source>
         <extracomment>The win message: keep its line breaks.</extracomment>
-        <translation>Você completou a palavra.
-
-
+        <translation>Você completou a palavra.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
 Muito bem!</translation>
     </message>
 </context>
@@ -159,11 +159,11 @@ Muito bem!</translation>
     </message>
     <message>
         <source>the settings file %1 kept changing while Gibbetry tried to move it aside, so it was left as it is.</source>
-        <translation>o arquivo de configuração %1 continuou mudando enquanto o Gibbetry tentava colocá-lo de lado, por isso foi deixado como está.</translation>
+        <translation>o arquivo de configuração %1 continuou mudando enquanto o Gibbetry tentava movê-lo para outro lugar, por isso foi deixado como está.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read as Gibbetry&apos;s settings, and it kept changing while Gibbetry tried to move it aside, so it is left as it is and options will not be saved over it.</source>
-        <translation>O arquivo de configuração %1 não pôde ser lido como configuração do Gibbetry e continuou mudando enquanto o Gibbetry tentava colocá-lo de lado, por isso ele fica como está e as opções não serão salvas nele.</translation>
+        <translation>O arquivo de configuração %1 não pôde ser lido como configuração do Gibbetry e continuou mudando enquanto o Gibbetry tentava movê-lo para outro lugar, por isso ele fica como está e as opções não serão salvas nele.</translation>
     </message>
     <message>
         <source>The settings file %1 is larger than 64 KiB, far more than Gibbetry&apos;s settings take.</source>
@@ -203,11 +203,11 @@ Muito bem!</translation>
     </message>
     <message>
         <source>the settings file %1 could not be read as Gibbetry&apos;s settings and could not be moved aside, so it was left as it is.</source>
-        <translation>o arquivo de configuração %1 não pôde ser lido como configuração do Gibbetry nem colocado de lado, por isso foi deixado como está.</translation>
+        <translation>o arquivo de configuração %1 não pôde ser lido como configuração do Gibbetry nem movido para outro lugar, por isso foi deixado como está.</translation>
     </message>
     <message>
         <source>It could not be moved aside (%1), so it is left as it is and options will not be saved over it.</source>
-        <translation>Não foi possível colocá-lo de lado (%1), por isso ele fica como está e as opções não serão salvas nele.</translation>
+        <translation>Não foi possível movê-lo para outro lugar (%1), por isso ele fica como está e as opções não serão salvas nele.</translation>
     </message>
     <message>
         <source>It was moved, unchanged, to %1.</source>
@@ -247,7 +247,7 @@ Muito bem!</translation>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1 (pelo link dele, %2)</translation>
+        <translation>%1 (destino do link: %2)</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
@@ -275,7 +275,7 @@ Muito bem!</translation>
     </message>
     <message>
         <source>another Gibbetry game was saving its options to %1 and did not finish in time, so this game wrote nothing.</source>
-        <translation>outro jogo do Gibbetry estava salvando as opções em %1 e não terminou a tempo, por isso este jogo não gravou nada.</translation>
+        <translation>outra cópia do Gibbetry em execução estava salvando as opções em %1 e não terminou a tempo, por isso esta cópia não gravou nada.</translation>
     </message>
     <message>
         <source>Gibbetry could not make its lock file in the folder %1, so nothing was written.</source>
@@ -342,7 +342,7 @@ Elas continuam valendo até o Gibbetry ser fechado.</translation>
     </message>
     <message>
         <source>No restriction on word length</source>
-        <translation>Sem limite de tamanho das palavras</translation>
+        <translation>Palavras de qualquer tamanho</translation>
     </message>
     <message>
         <source>Hint is OFF</source>
@@ -535,7 +535,7 @@ Elas continuam valendo até o Gibbetry ser fechado.</translation>
     </message>
     <message>
         <source>Start New Game</source>
-        <translation>Começar novo jogo</translation>
+        <translation>Novo jogo</translation>
     </message>
     <message>
         <source>Click on the letter to select it.</source>
