@@ -136,7 +136,10 @@
 <byte value="xd"/>
 Well done.</source>
         <extracomment>The win message: keep its line breaks.</extracomment>
-        <translation>¡Has completado la palabra!</translation>
+        <translation>¡Has completado la palabra!<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+¡Bien hecho!</translation>
     </message>
 </context>
 <context>
@@ -244,7 +247,7 @@ Well done.</source>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1 (a través de su enlace, %2)</translation>
+        <translation>%1 (un enlace que lleva a %2)</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
@@ -272,7 +275,7 @@ Well done.</source>
     </message>
     <message>
         <source>another Gibbetry game was saving its options to %1 and did not finish in time, so this game wrote nothing.</source>
-        <translation>otra partida de Gibbetry estaba guardando sus opciones en %1 y no ha terminado a tiempo, así que esta partida no ha escrito nada.</translation>
+        <translation>otra copia abierta de Gibbetry estaba guardando sus opciones en %1 y no ha terminado a tiempo, así que esta no ha escrito nada.</translation>
     </message>
     <message>
         <source>Gibbetry could not make its lock file in the folder %1, so nothing was written.</source>
@@ -401,8 +404,8 @@ Seguirán vigentes hasta que cierres Gibbetry.</translation>
     <message numerus="yes">
         <source>The word list %1 did not answer within %n seconds, so Gibbetry stopped waiting for it and reads its own list instead.</source>
         <translation>
-            <numerusform>La lista de palabras %1 no ha respondido en %n segundo, así que Gibbetry ha dejado de esperarla y usa su propia lista.</numerusform>
-            <numerusform>La lista de palabras %1 no ha respondido en %n segundos, así que Gibbetry ha dejado de esperarla y usa su propia lista.</numerusform>
+            <numerusform>La lista de palabras %1 no ha respondido en %n segundo, así que Gibbetry ha dejado de esperarla y usa su propia lista en su lugar.</numerusform>
+            <numerusform>La lista de palabras %1 no ha respondido en %n segundos, así que Gibbetry ha dejado de esperarla y usa su propia lista en su lugar.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -551,7 +554,7 @@ Seguirán vigentes hasta que cierres Gibbetry.</translation>
     </message>
     <message>
         <source>Draw the hangman (allows 12 wrong guesses)</source>
-        <translation>Dibujar el ahorcado (permite 12 fallos)</translation>
+        <translation>Dibujar al ahorcado (permite 12 fallos)</translation>
     </message>
     <message>
         <source>Each wrong guess will result in part of the hangman being drawn</source>

@@ -136,7 +136,10 @@
 <byte value="xd"/>
 Well done.</source>
         <extracomment>The win message: keep its line breaks.</extracomment>
-        <translation>Hai indovinato la parola.</translation>
+        <translation>Hai indovinato la parola.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Ben fatto!</translation>
     </message>
 </context>
 <context>
@@ -152,7 +155,7 @@ Well done.</source>
     </message>
     <message>
         <source>The settings file %1 could not be read: %2. Gibbetry starts from the default options and will not save over that file.</source>
-        <translation>Non è stato possibile leggere il file delle impostazioni %1: %2. Gibbetry parte dalle opzioni predefinite e non sovrascriverà quel file.</translation>
+        <translation>Non è stato possibile leggere il file delle impostazioni %1: %2. Gibbetry usa le opzioni predefinite e non sovrascriverà quel file.</translation>
     </message>
     <message>
         <source>the settings file %1 kept changing while Gibbetry tried to move it aside, so it was left as it is.</source>
@@ -172,7 +175,7 @@ Well done.</source>
     </message>
     <message>
         <source>The options it did not hold start from their defaults.</source>
-        <translation>Le opzioni assenti dal file partono dai valori predefiniti.</translation>
+        <translation>Le opzioni assenti dal file usano i valori predefiniti.</translation>
     </message>
     <message>
         <source>the settings file %1 could not be read as Gibbetry&apos;s settings and could not be checked (%2), so it was left as it is.</source>
@@ -244,7 +247,7 @@ Well done.</source>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1 (tramite il suo collegamento, %2)</translation>
+        <translation>%1 (che punta a %2)</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
@@ -272,7 +275,7 @@ Well done.</source>
     </message>
     <message>
         <source>another Gibbetry game was saving its options to %1 and did not finish in time, so this game wrote nothing.</source>
-        <translation>un&apos;altra partita di Gibbetry aperta stava salvando le sue opzioni in %1 e non ha finito in tempo, quindi questa partita non ha scritto nulla.</translation>
+        <translation>un&apos;altra copia di Gibbetry in esecuzione stava salvando le sue opzioni in %1 e non ha finito in tempo, quindi questa copia non ha scritto nulla.</translation>
     </message>
     <message>
         <source>Gibbetry could not make its lock file in the folder %1, so nothing was written.</source>
