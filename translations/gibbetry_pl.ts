@@ -137,7 +137,10 @@
 <byte value="xd"/>
 Well done.</source>
         <extracomment>The win message: keep its line breaks.</extracomment>
-        <translation>Udało ci się odgadnąć słowo.</translation>
+        <translation>Udało ci się odgadnąć słowo.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Brawo!</translation>
     </message>
 </context>
 <context>
@@ -157,11 +160,11 @@ Well done.</source>
     </message>
     <message>
         <source>the settings file %1 kept changing while Gibbetry tried to move it aside, so it was left as it is.</source>
-        <translation>plik ustawień %1 ciągle się zmieniał podczas próby odłożenia go na bok, więc pozostawiono go bez zmian.</translation>
+        <translation>plik ustawień %1 ciągle się zmieniał podczas próby przeniesienia go w inne miejsce, więc pozostawiono go bez zmian.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read as Gibbetry&apos;s settings, and it kept changing while Gibbetry tried to move it aside, so it is left as it is and options will not be saved over it.</source>
-        <translation>Plik ustawień %1 nie zawiera ustawień, które Gibbetry potrafi odczytać, a podczas próby odłożenia go na bok ciągle się zmieniał, więc pozostaje bez zmian i opcje nie będą w nim zapisywane.</translation>
+        <translation>Plik ustawień %1 nie zawiera ustawień, które Gibbetry potrafi odczytać, a podczas próby przeniesienia go w inne miejsce ciągle się zmieniał, więc pozostaje bez zmian i opcje nie będą w nim zapisywane.</translation>
     </message>
     <message>
         <source>The settings file %1 is larger than 64 KiB, far more than Gibbetry&apos;s settings take.</source>
@@ -201,11 +204,11 @@ Well done.</source>
     </message>
     <message>
         <source>the settings file %1 could not be read as Gibbetry&apos;s settings and could not be moved aside, so it was left as it is.</source>
-        <translation>plik ustawień %1 nie zawiera ustawień, które Gibbetry potrafi odczytać, i nie udało się go odłożyć na bok, więc pozostawiono go bez zmian.</translation>
+        <translation>plik ustawień %1 nie zawiera ustawień, które Gibbetry potrafi odczytać, i nie udało się go przenieść w inne miejsce, więc pozostawiono go bez zmian.</translation>
     </message>
     <message>
         <source>It could not be moved aside (%1), so it is left as it is and options will not be saved over it.</source>
-        <translation>Nie udało się go odłożyć na bok (%1), więc pozostaje bez zmian, a opcje nie będą w nim zapisywane.</translation>
+        <translation>Nie udało się go przenieść w inne miejsce (%1), więc pozostaje bez zmian, a opcje nie będą w nim zapisywane.</translation>
     </message>
     <message>
         <source>It was moved, unchanged, to %1.</source>
@@ -245,7 +248,7 @@ Well done.</source>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1 (przez dowiązanie %2)</translation>
+        <translation>%1 (dowiązanie do %2)</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
@@ -273,7 +276,7 @@ Well done.</source>
     </message>
     <message>
         <source>another Gibbetry game was saving its options to %1 and did not finish in time, so this game wrote nothing.</source>
-        <translation>inna gra Gibbetry zapisywała swoje opcje w %1 i nie skończyła na czas, więc ta gra niczego nie zapisała.</translation>
+        <translation>inna uruchomiona gra Gibbetry zapisywała swoje opcje w %1 i nie skończyła na czas, więc ta gra niczego nie zapisała.</translation>
     </message>
     <message>
         <source>Gibbetry could not make its lock file in the folder %1, so nothing was written.</source>
