@@ -37,7 +37,7 @@
     <message>
         <source>GAME OVER</source>
         <extracomment>Shown on the board, in capitals, when a game is lost.</extracomment>
-        <translation>SPIEL AUS</translation>
+        <translation>VERLOREN</translation>
     </message>
     <message>
         <source>Allowed errors</source>
@@ -136,7 +136,10 @@
 <byte value="xd"/>
 Well done.</source>
         <extracomment>The win message: keep its line breaks.</extracomment>
-        <translation>Du hast das Wort erraten.</translation>
+        <translation>Du hast das Wort erraten.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Gut gemacht!</translation>
     </message>
 </context>
 <context>
@@ -156,11 +159,11 @@ Well done.</source>
     </message>
     <message>
         <source>the settings file %1 kept changing while Gibbetry tried to move it aside, so it was left as it is.</source>
-        <translation>Die Einstellungsdatei %1 änderte sich ständig, während Gibbetry versuchte, sie zu verschieben, daher blieb sie unverändert.</translation>
+        <translation>Die Einstellungsdatei %1 änderte sich ständig, während Gibbetry versuchte, sie zu verschieben, daher ließ Gibbetry sie, wie sie ist.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read as Gibbetry&apos;s settings, and it kept changing while Gibbetry tried to move it aside, so it is left as it is and options will not be saved over it.</source>
-        <translation>Die Einstellungsdatei %1 konnte nicht als Gibbetry-Einstellungen gelesen werden und änderte sich ständig, während Gibbetry versuchte, sie zu verschieben. Daher bleibt sie unverändert und wird nicht mit Einstellungen überschrieben.</translation>
+        <translation>Die Einstellungsdatei %1 konnte nicht als Gibbetry-Einstellungen gelesen werden und änderte sich ständig, während Gibbetry versuchte, sie zu verschieben. Daher lässt Gibbetry sie, wie sie ist, und überschreibt sie nicht mit Einstellungen.</translation>
     </message>
     <message>
         <source>The settings file %1 is larger than 64 KiB, far more than Gibbetry&apos;s settings take.</source>
@@ -236,7 +239,7 @@ Well done.</source>
     </message>
     <message>
         <source>%1 is reached through another user&apos;s symbolic link, which Gibbetry run as root does not follow, so nothing was written.</source>
-        <translation>%1 wird über die symbolische Verknüpfung eines anderen Benutzers erreicht, der Gibbetry als root nicht folgt, daher wurde nichts geschrieben.</translation>
+        <translation>%1 wird über die symbolische Verknüpfung eines anderen Benutzers erreicht; solchen Verknüpfungen folgt Gibbetry als root nicht, daher wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 is %2, not a settings file, so nothing was written to it.</source>
@@ -244,7 +247,7 @@ Well done.</source>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1 (über die Verknüpfung %2)</translation>
+        <translation>%1 (Ziel der Verknüpfung: %2)</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
@@ -272,7 +275,7 @@ Well done.</source>
     </message>
     <message>
         <source>another Gibbetry game was saving its options to %1 and did not finish in time, so this game wrote nothing.</source>
-        <translation>Ein anderes Gibbetry-Spiel speicherte gerade seine Einstellungen in %1 und wurde nicht rechtzeitig fertig, daher hat dieses Spiel nichts geschrieben.</translation>
+        <translation>Ein anderes geöffnetes Gibbetry-Spiel speicherte gerade seine Einstellungen in %1 und wurde nicht rechtzeitig fertig, daher hat dieses Spiel nichts geschrieben.</translation>
     </message>
     <message>
         <source>Gibbetry could not make its lock file in the folder %1, so nothing was written.</source>
@@ -300,7 +303,7 @@ Well done.</source>
     </message>
     <message>
         <source>the replaced file could not be read again</source>
-        <translation>Die ersetzte Datei konnte nicht erneut gelesen werden</translation>
+        <translation>die ersetzte Datei konnte nicht erneut gelesen werden</translation>
     </message>
     <message>
         <source>there is no room left on the disk that holds %1, so the file was left as it was.</source>
@@ -430,7 +433,7 @@ Sie gelten weiter, bis Gibbetry beendet wird.</translation>
 
 %2</source>
         <translation>
-            <numerusform>Gibbetry liest von einer Wortliste nur das erste %n MiB, und darin enthält %1 kein spielbares Wort: Ein Wort braucht 1 bis 23 Buchstaben von A bis Z.
+            <numerusform>Gibbetry liest von einer Wortliste nur %n MiB, und darin enthält %1 kein spielbares Wort: Ein Wort braucht 1 bis 23 Buchstaben von A bis Z.
 
 %2</numerusform>
             <numerusform>Gibbetry liest von einer Wortliste nur die ersten %n MiB, und darin enthält %1 kein spielbares Wort: Ein Wort braucht 1 bis 23 Buchstaben von A bis Z.
@@ -460,7 +463,7 @@ Sie gelten weiter, bis Gibbetry beendet wird.</translation>
     <message numerus="yes">
         <source>The word list %1 is longer than Gibbetry reads: only its first %n MiB were loaded.</source>
         <translation>
-            <numerusform>Die Wortliste %1 ist länger, als Gibbetry einliest: Nur das erste %n MiB wurde geladen.</numerusform>
+            <numerusform>Die Wortliste %1 ist länger, als Gibbetry einliest: Nur %n MiB wurde geladen.</numerusform>
             <numerusform>Die Wortliste %1 ist länger, als Gibbetry einliest: Nur die ersten %n MiB wurden geladen.</numerusform>
         </translation>
     </message>

@@ -37,7 +37,7 @@
     <message>
         <source>GAME OVER</source>
         <extracomment>Shown on the board, in capitals, when a game is lost.</extracomment>
-        <translation>PERDU&#xa0;!</translation>
+        <translation>PERDU</translation>
     </message>
     <message>
         <source>Allowed errors</source>
@@ -136,7 +136,10 @@
 <byte value="xd"/>
 Well done.</source>
         <extracomment>The win message: keep its line breaks.</extracomment>
-        <translation>Vous avez trouvé le mot.</translation>
+        <translation>Vous avez trouvé le mot.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Bravo&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -232,19 +235,19 @@ Well done.</source>
     </message>
     <message>
         <source>%1 leads to %2, which is %3, not a folder, so nothing was written.</source>
-        <translation>%1 mène à %2, qui est %3, et non un dossier&#xa0;: rien n’a donc été écrit.</translation>
+        <translation>%1 mène à %2, qui est %3, et non un dossier, donc rien n’a été écrit.</translation>
     </message>
     <message>
         <source>%1 is reached through another user&apos;s symbolic link, which Gibbetry run as root does not follow, so nothing was written.</source>
-        <translation>On accède à %1 par le lien symbolique d’un autre utilisateur, que Gibbetry, lancé en tant que root, ne suit pas&#xa0;: rien n’a donc été écrit.</translation>
+        <translation>on accède à %1 par le lien symbolique d’un autre utilisateur, que Gibbetry ne suit pas lorsqu’il est lancé en tant que root, donc rien n’a été écrit.</translation>
     </message>
     <message>
         <source>%1 is %2, not a settings file, so nothing was written to it.</source>
-        <translation>%1 est %2, et non un fichier de configuration&#xa0;: rien n’y a donc été écrit.</translation>
+        <translation>%1 est %2, et non un fichier de configuration, donc rien n’y a été écrit.</translation>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1 (via son lien, %2)</translation>
+        <translation>%1 (lien symbolique vers %2)</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
@@ -268,15 +271,15 @@ Well done.</source>
     </message>
     <message>
         <source>the folder %1 does not belong to the owner of %2, and Gibbetry run as root writes in no other user&apos;s folder, so nothing was written.</source>
-        <translation>le dossier %1 n’appartient pas au propriétaire de %2, et Gibbetry, lancé en tant que root, n’écrit dans le dossier d’aucun autre utilisateur&#xa0;: rien n’a donc été écrit.</translation>
+        <translation>le dossier %1 n’appartient pas au propriétaire de %2, et Gibbetry, lancé en tant que root, n’écrit dans le dossier d’aucun autre utilisateur, donc rien n’a été écrit.</translation>
     </message>
     <message>
         <source>another Gibbetry game was saving its options to %1 and did not finish in time, so this game wrote nothing.</source>
-        <translation>une autre partie de Gibbetry enregistrait ses options dans %1 et n’a pas terminé à temps&#xa0;: cette partie n’a donc rien écrit.</translation>
+        <translation>un autre Gibbetry ouvert enregistrait ses options dans %1 et n’a pas terminé à temps, donc celui-ci n’a rien écrit.</translation>
     </message>
     <message>
         <source>Gibbetry could not make its lock file in the folder %1, so nothing was written.</source>
-        <translation>Gibbetry n’a pas pu créer son fichier de verrouillage dans le dossier %1&#xa0;: rien n’a donc été écrit.</translation>
+        <translation>Gibbetry n’a pas pu créer son fichier de verrouillage dans le dossier %1, donc rien n’a été écrit.</translation>
     </message>
     <message>
         <source>the settings file %1 was changed by another program each time Gibbetry was about to save it, so it was left as it was.</source>
@@ -296,7 +299,7 @@ Well done.</source>
     </message>
     <message>
         <source>the folder %1 was moved or replaced while Gibbetry saved, so nothing was written.</source>
-        <translation>le dossier %1 a été déplacé ou remplacé pendant que Gibbetry enregistrait&#xa0;: rien n’a donc été écrit.</translation>
+        <translation>le dossier %1 a été déplacé ou remplacé pendant que Gibbetry enregistrait, donc rien n’a été écrit.</translation>
     </message>
     <message>
         <source>the replaced file could not be read again</source>
@@ -380,7 +383,7 @@ Elles restent en vigueur jusqu’à la fermeture de Gibbetry.</translation>
 %2
 
 %3</source>
-        <translation>La liste de mots «&#xa0;%1&#xa0;» n’a pas pu être lue. Elle a été cherchée ici&#xa0;:
+        <translation>La liste de mots «&#xa0;%1&#xa0;» n’a pas pu être lue. Elle a été cherchée aux emplacements suivants&#xa0;:
 %2
 
 %3</translation>

@@ -138,6 +138,9 @@ Well done.</source>
         <translation>単語が完成しました。<byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
+よくできました!<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
 よくできました!</translation>
     </message>
 </context>
@@ -246,7 +249,7 @@ Well done.</source>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1 (リンク経由: %2)</translation>
+        <translation>%1 (リンク先: %2)</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
@@ -286,7 +289,7 @@ Well done.</source>
     </message>
     <message>
         <source>The settings file %1 kept changing while Gibbetry saved your options in it: they are in it, but what another program wrote to it at the same moment may not be.</source>
-        <translation>Gibbetry がオプションを保存している間に、設定ファイル %1 の内容が変わり続けました。オプションは保存されていますが、同じときに別のプログラムが書き込んだ内容は残っていないかもしれません。</translation>
+        <translation>Gibbetry がオプションを保存している間に、設定ファイル %1 の内容が変わり続けました。オプションは保存されていますが、同時に別のプログラムが書き込んだ内容は残っていないかもしれません。</translation>
     </message>
     <message>
         <source>the settings file %1 was changed since Gibbetry read it and no longer reads as its settings, so it was left as it is.</source>
@@ -302,7 +305,7 @@ Well done.</source>
     </message>
     <message>
         <source>the replaced file could not be read again</source>
-        <translation>置き換えたファイルを読み込み直せませんでした</translation>
+        <translation>置き換え後のファイルを読み込み直せませんでした</translation>
     </message>
     <message>
         <source>there is no room left on the disk that holds %1, so the file was left as it was.</source>
@@ -438,7 +441,7 @@ They stay in force until Gibbetry is closed.</source>
     </message>
     <message>
         <source>Your word list %1 could not be read: %2. Gibbetry&apos;s own list is used instead.</source>
-        <translation>あなたの単語リスト %1 を読み込めませんでした: %2。代わりに Gibbetry 付属の単語リストを使います。</translation>
+        <translation>自分の単語リスト %1 を読み込めませんでした: %2。代わりに Gibbetry 付属の単語リストを使います。</translation>
     </message>
     <message numerus="yes">
         <source>The word list %1 is longer than Gibbetry reads: only its first %n lines were loaded.</source>

@@ -140,6 +140,9 @@ Well done.</source>
         <translation>Вы отгадали слово.<byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
+Молодец!<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
 Молодец!</translation>
     </message>
 </context>
@@ -248,7 +251,7 @@ Well done.</source>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1 (через ссылку %2)</translation>
+        <translation>%1 (ссылка на %2)</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
@@ -276,7 +279,7 @@ Well done.</source>
     </message>
     <message>
         <source>another Gibbetry game was saving its options to %1 and did not finish in time, so this game wrote nothing.</source>
-        <translation>другая игра Gibbetry сохраняла свои параметры в %1 и не успела закончить вовремя, поэтому эта игра ничего не записала.</translation>
+        <translation>другая запущенная игра Gibbetry сохраняла свои параметры в %1 и не успела закончить вовремя, поэтому эта игра ничего не записала.</translation>
     </message>
     <message>
         <source>Gibbetry could not make its lock file in the folder %1, so nothing was written.</source>
@@ -409,9 +412,9 @@ They stay in force until Gibbetry is closed.</source>
     <message numerus="yes">
         <source>The word list %1 did not answer within %n seconds, so Gibbetry stopped waiting for it and reads its own list instead.</source>
         <translation>
-            <numerusform>Список слов %1 не ответил за %n секунду, поэтому Gibbetry больше его не ждёт и использует свой собственный список.</numerusform>
-            <numerusform>Список слов %1 не ответил за %n секунды, поэтому Gibbetry больше его не ждёт и использует свой собственный список.</numerusform>
-            <numerusform>Список слов %1 не ответил за %n секунд, поэтому Gibbetry больше его не ждёт и использует свой собственный список.</numerusform>
+            <numerusform>Список слов %1 не ответил за %n секунду, поэтому Gibbetry больше его не ждёт и использует вместо него встроенный список.</numerusform>
+            <numerusform>Список слов %1 не ответил за %n секунды, поэтому Gibbetry больше его не ждёт и использует вместо него встроенный список.</numerusform>
+            <numerusform>Список слов %1 не ответил за %n секунд, поэтому Gibbetry больше его не ждёт и использует вместо него встроенный список.</numerusform>
         </translation>
     </message>
     <message numerus="yes">

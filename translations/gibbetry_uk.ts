@@ -140,6 +140,9 @@ Well done.</source>
         <translation>Слово відгадано!<byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
+Молодець!<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
 Молодець!</translation>
     </message>
 </context>
@@ -244,11 +247,11 @@ Well done.</source>
     </message>
     <message>
         <source>%1 is %2, not a settings file, so nothing was written to it.</source>
-        <translation>%1 — це %2, а не файл налаштувань, тому до нього нічого не записано.</translation>
+        <translation>%1 — це %2, а не файл налаштувань, тому нічого не записано.</translation>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1 (через посилання %2)</translation>
+        <translation>%1 (посилання на %2)</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
@@ -469,17 +472,17 @@ They stay in force until Gibbetry is closed.</source>
     <message numerus="yes">
         <source>The word list %1 is longer than Gibbetry reads: only its first %n lines were loaded.</source>
         <translation>
-            <numerusform>Список слів %1 довший, ніж читає Gibbetry: завантажено лише %n рядок з початку.</numerusform>
-            <numerusform>Список слів %1 довший, ніж читає Gibbetry: завантажено лише %n рядки з початку.</numerusform>
-            <numerusform>Список слів %1 довший, ніж читає Gibbetry: завантажено лише %n рядків з початку.</numerusform>
+            <numerusform>Список слів %1 задовгий для Gibbetry: завантажено лише %n рядок з початку.</numerusform>
+            <numerusform>Список слів %1 задовгий для Gibbetry: завантажено лише %n рядки з початку.</numerusform>
+            <numerusform>Список слів %1 задовгий для Gibbetry: завантажено лише %n рядків з початку.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The word list %1 is longer than Gibbetry reads: only its first %n MiB were loaded.</source>
         <translation>
-            <numerusform>Список слів %1 довший, ніж читає Gibbetry: завантажено лише перші %n MiB.</numerusform>
-            <numerusform>Список слів %1 довший, ніж читає Gibbetry: завантажено лише перші %n MiB.</numerusform>
-            <numerusform>Список слів %1 довший, ніж читає Gibbetry: завантажено лише перші %n MiB.</numerusform>
+            <numerusform>Список слів %1 завеликий для Gibbetry: завантажено лише перші %n MiB.</numerusform>
+            <numerusform>Список слів %1 завеликий для Gibbetry: завантажено лише перші %n MiB.</numerusform>
+            <numerusform>Список слів %1 завеликий для Gibbetry: завантажено лише перші %n MiB.</numerusform>
         </translation>
     </message>
     <message>

@@ -126,7 +126,7 @@
     <message numerus="yes">
         <source>No word of the list &quot;%1&quot; fits the length limit of %n characters. Choose a longer limit or another list in Options.</source>
         <translation>
-            <numerusform>单词表“%1”中没有符合长度限制（%n 个字母）的单词。请在“选项”中选择更长的长度限制或其他单词表。</numerusform>
+            <numerusform>单词表“%1”中没有符合长度限制（%n 个字母）的单词。请在“选项”中放宽长度限制或换一个单词表。</numerusform>
         </translation>
     </message>
     <message>
@@ -136,6 +136,9 @@
 Well done.</source>
         <extracomment>The win message: keep its line breaks.</extracomment>
         <translation>你猜出了整个单词。<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+真棒！<byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
 真棒！</translation>
@@ -174,7 +177,7 @@ Well done.</source>
     </message>
     <message>
         <source>The options it did not hold start from their defaults.</source>
-        <translation>其中没有保存的选项将使用默认值。</translation>
+        <translation>其中未包含的选项将使用默认值。</translation>
     </message>
     <message>
         <source>the settings file %1 could not be read as Gibbetry&apos;s settings and could not be checked (%2), so it was left as it is.</source>
@@ -246,7 +249,7 @@ Well done.</source>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1（通过它的链接 %2）</translation>
+        <translation>%1（链接指向 %2）</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
@@ -274,7 +277,7 @@ Well done.</source>
     </message>
     <message>
         <source>another Gibbetry game was saving its options to %1 and did not finish in time, so this game wrote nothing.</source>
-        <translation>另一个 Gibbetry 游戏正在把它的选项保存到 %1，但没能及时完成，因此本游戏没有写入任何内容。</translation>
+        <translation>另一个运行中的 Gibbetry 正在把它的选项保存到 %1，但没能及时完成，因此这个 Gibbetry 没有写入任何内容。</translation>
     </message>
     <message>
         <source>Gibbetry could not make its lock file in the folder %1, so nothing was written.</source>
@@ -294,7 +297,7 @@ Well done.</source>
     </message>
     <message>
         <source>the settings file %1 would grow larger than 64 KiB, so it was left as it was.</source>
-        <translation>设置文件 %1 将会超过 64 KiB，因此保持原样。</translation>
+        <translation>设置文件 %1 保存后将超过 64 KiB，因此保持原样。</translation>
     </message>
     <message>
         <source>the folder %1 was moved or replaced while Gibbetry saved, so nothing was written.</source>
