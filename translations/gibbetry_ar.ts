@@ -5,7 +5,7 @@
     <name>AccessibleText</name>
     <message>
         <source>errors allowed</source>
-        <translation>الأخطاء المسموحة</translation>
+        <translation>الأخطاء المسموح بها</translation>
     </message>
     <message>
         <source>errors made</source>
@@ -42,7 +42,7 @@
     <message>
         <source>Allowed errors</source>
         <extracomment>A counter of manual mode, its number to the right.</extracomment>
-        <translation>الأخطاء المسموحة</translation>
+        <translation>الأخطاء المسموح بها</translation>
     </message>
     <message>
         <source>Errors made</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>A game of hangman. It also takes Qt&apos;s options, such as -platform and -style.</source>
-        <translation>لعبة الرجل المشنوق. يقبل البرنامج أيضًا خيارات Qt، مثل -platform و -style.</translation>
+        <translation>لعبة الرجل المشنوق. يقبل البرنامج أيضًا خيارات Qt، مثل ‎-platform و ‎-style.</translation>
     </message>
     <message>
         <source>Options:</source>
@@ -143,6 +143,9 @@ Well done.</source>
         <translation>لقد أكملت الكلمة.<byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
+أحسنت!<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
 أحسنت!</translation>
     </message>
 </context>
@@ -155,27 +158,27 @@ Well done.</source>
     </message>
     <message>
         <source>the settings file %1 could not be read (%2), so it was left as it is.</source>
-        <translation>تعذّرت قراءة ملف الإعدادات %1 (%2)، لذا تُرك كما هو.</translation>
+        <translation>تعذّرت قراءة ملف الإعدادات ‎%1‎ (%2)، لذا تُرك كما هو.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read: %2. Gibbetry starts from the default options and will not save over that file.</source>
-        <translation>تعذّرت قراءة ملف الإعدادات %1: %2. سيبدأ Gibbetry بالخيارات الافتراضية ولن يحفظ شيئًا في ذلك الملف.</translation>
+        <translation>تعذّرت قراءة ملف الإعدادات ‎%1‎: %2. سيبدأ Gibbetry بالخيارات الافتراضية ولن يحفظ شيئًا في ذلك الملف.</translation>
     </message>
     <message>
         <source>the settings file %1 kept changing while Gibbetry tried to move it aside, so it was left as it is.</source>
-        <translation>ظلّ ملف الإعدادات %1 يتغيّر بينما كان Gibbetry يحاول نقله جانبًا، لذا تُرك كما هو.</translation>
+        <translation>ظلّ ملف الإعدادات ‎%1‎ يتغيّر بينما كان Gibbetry يحاول نقله جانبًا، لذا تُرك كما هو.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read as Gibbetry&apos;s settings, and it kept changing while Gibbetry tried to move it aside, so it is left as it is and options will not be saved over it.</source>
-        <translation>تعذّرت قراءة ملف الإعدادات %1 على أنه إعدادات Gibbetry، وظلّ يتغيّر بينما كان Gibbetry يحاول نقله جانبًا، لذا يُترك كما هو ولن تُحفظ الخيارات فيه.</translation>
+        <translation>تعذّرت قراءة ملف الإعدادات ‎%1‎ على أنه إعدادات Gibbetry، وظلّ يتغيّر بينما كان Gibbetry يحاول نقله جانبًا، لذا يُترك كما هو ولن تُحفظ الخيارات فيه.</translation>
     </message>
     <message>
         <source>The settings file %1 is larger than 64 KiB, far more than Gibbetry&apos;s settings take.</source>
-        <translation>حجم ملف الإعدادات %1 أكبر من 64 KiB، وهذا أكثر بكثير مما تحتاجه إعدادات Gibbetry.</translation>
+        <translation>حجم ملف الإعدادات ‎%1‎ أكبر من 64 KiB، وهذا أكثر بكثير مما تحتاجه إعدادات Gibbetry.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read as Gibbetry&apos;s settings.</source>
-        <translation>تعذّرت قراءة ملف الإعدادات %1 على أنه إعدادات Gibbetry.</translation>
+        <translation>تعذّرت قراءة ملف الإعدادات ‎%1‎ على أنه إعدادات Gibbetry.</translation>
     </message>
     <message>
         <source>The options it did not hold start from their defaults.</source>
@@ -183,7 +186,7 @@ Well done.</source>
     </message>
     <message>
         <source>the settings file %1 could not be read as Gibbetry&apos;s settings and could not be checked (%2), so it was left as it is.</source>
-        <translation>تعذّرت قراءة ملف الإعدادات %1 على أنه إعدادات Gibbetry وتعذّر فحصه (%2)، لذا تُرك كما هو.</translation>
+        <translation>تعذّرت قراءة ملف الإعدادات ‎%1‎ على أنه إعدادات Gibbetry وتعذّر فحصه (%2)، لذا تُرك كما هو.</translation>
     </message>
     <message>
         <source>Where it lies could not be checked (%1), so it is left as it is and options will not be saved over it.</source>
@@ -195,11 +198,11 @@ Well done.</source>
     </message>
     <message>
         <source>its folder %1 does not belong to the owner of %2</source>
-        <translation>مجلده %1 لا يخص مالك %2</translation>
+        <translation>مجلده ‎%1‎ لا يخص مالك ‎%2‎</translation>
     </message>
     <message>
         <source>the settings file %1 is left as it is, because %2 and Gibbetry run as root does not write there.</source>
-        <translation>يُترك ملف الإعدادات %1 كما هو، لأن %2، ولا يكتب Gibbetry هناك حين يعمل بصلاحيات الجذر (root).</translation>
+        <translation>يُترك ملف الإعدادات ‎%1‎ كما هو، لأن %2، ولا يكتب Gibbetry هناك حين يعمل بصلاحيات الجذر (root).</translation>
     </message>
     <message>
         <source>It is left as it is, and options will not be saved over it, because %1 and Gibbetry run as root does not write there.</source>
@@ -207,7 +210,7 @@ Well done.</source>
     </message>
     <message>
         <source>the settings file %1 could not be read as Gibbetry&apos;s settings and could not be moved aside, so it was left as it is.</source>
-        <translation>تعذّرت قراءة ملف الإعدادات %1 على أنه إعدادات Gibbetry وتعذّر نقله جانبًا، لذا تُرك كما هو.</translation>
+        <translation>تعذّرت قراءة ملف الإعدادات ‎%1‎ على أنه إعدادات Gibbetry وتعذّر نقله جانبًا، لذا تُرك كما هو.</translation>
     </message>
     <message>
         <source>It could not be moved aside (%1), so it is left as it is and options will not be saved over it.</source>
@@ -215,11 +218,11 @@ Well done.</source>
     </message>
     <message>
         <source>It was moved, unchanged, to %1.</source>
-        <translation>نُقل دون تغيير إلى %1.</translation>
+        <translation>نُقل دون تغيير إلى ‎%1‎.</translation>
     </message>
     <message>
         <source>the settings file %1 could not be read as Gibbetry&apos;s settings and no copy of it could be kept, so it was left as it is.</source>
-        <translation>تعذّرت قراءة ملف الإعدادات %1 على أنه إعدادات Gibbetry وتعذّر الاحتفاظ بنسخة منه، لذا تُرك كما هو.</translation>
+        <translation>تعذّرت قراءة ملف الإعدادات ‎%1‎ على أنه إعدادات Gibbetry وتعذّر الاحتفاظ بنسخة منه، لذا تُرك كما هو.</translation>
     </message>
     <message>
         <source>No copy of it could be kept (%1), so it is left as it is and options will not be saved over it.</source>
@@ -227,7 +230,7 @@ Well done.</source>
     </message>
     <message>
         <source>It is reached through a symbolic link, which stays: a copy of it, unchanged, was kept as %1, and your next save writes over %2, where the link leads.</source>
-        <translation>يُوصَل إليه عبر وصلة رمزية ستبقى كما هي: احتُفظ بنسخة منه دون تغيير باسم %1، وسيكتب الحفظ التالي فوق %2، الذي تشير إليه الوصلة.</translation>
+        <translation>يُوصَل إليه عبر وصلة رمزية ستبقى كما هي: احتُفظ بنسخة منه دون تغيير باسم ‎%1‎، وعند الحفظ التالي ستُكتب الخيارات فوق ‎%2‎، وهو الملف الذي تشير إليه الوصلة.</translation>
     </message>
     <message>
         <source>It is no longer there: it was moved or deleted meanwhile.</source>
@@ -235,75 +238,75 @@ Well done.</source>
     </message>
     <message>
         <source>the folder %1 could not be reached: %2.</source>
-        <translation>تعذّر الوصول إلى المجلد %1: %2.</translation>
+        <translation>تعذّر الوصول إلى المجلد ‎%1‎: %2.</translation>
     </message>
     <message>
         <source>%1 leads to %2, which is %3, not a folder, so nothing was written.</source>
-        <translation>%1 يشير إلى %2، وهو %3 وليس مجلدًا، لذا لم يُكتب شيء.</translation>
+        <translation>يشير ‎%1‎ إلى ‎%2‎، وهو %3 وليس مجلدًا، لذا لم يُكتب شيء.</translation>
     </message>
     <message>
         <source>%1 is reached through another user&apos;s symbolic link, which Gibbetry run as root does not follow, so nothing was written.</source>
-        <translation>يُوصَل إلى %1 عبر وصلة رمزية يملكها مستخدم آخر، ولا يتبعها Gibbetry حين يعمل بصلاحيات الجذر (root)، لذا لم يُكتب شيء.</translation>
+        <translation>يُوصَل إلى ‎%1‎ عبر وصلة رمزية يملكها مستخدم آخر، ولا يتبعها Gibbetry حين يعمل بصلاحيات الجذر (root)، لذا لم يُكتب شيء.</translation>
     </message>
     <message>
         <source>%1 is %2, not a settings file, so nothing was written to it.</source>
-        <translation>%1 هو %2 وليس ملف إعدادات، لذا لم يُكتب فيه شيء.</translation>
+        <translation>تبيّن أن ‎%1‎ هو %2 وليس ملف إعدادات، لذا لم يُكتب فيه شيء.</translation>
     </message>
     <message>
         <source>%1 (through its link, %2)</source>
-        <translation>%1 (عبر وصلته %2)</translation>
+        <translation>‎%1‎ (وصلة رمزية إلى ‎%2‎)</translation>
     </message>
     <message>
         <source>the settings file %1 could not be reached: %2.</source>
-        <translation>تعذّر الوصول إلى ملف الإعدادات %1: %2.</translation>
+        <translation>تعذّر الوصول إلى ملف الإعدادات ‎%1‎: %2.</translation>
     </message>
     <message>
         <source>%1 leads to %2, outside %3, and Gibbetry makes no file there.</source>
-        <translation>%1 يشير إلى %2، خارج %3، ولا يُنشئ Gibbetry أي ملف هناك.</translation>
+        <translation>يشير ‎%1‎ إلى ‎%2‎ الواقع خارج ‎%3‎، ولا يُنشئ Gibbetry أي ملف هناك.</translation>
     </message>
     <message>
         <source>the settings file %1 is read-only: its owner took away the permission to write it, so Gibbetry leaves it as it is and saves no options to it while it stays so.</source>
-        <translation>ملف الإعدادات %1 للقراءة فقط: سحب مالكه إذن الكتابة فيه، لذا يتركه Gibbetry كما هو ولا يحفظ فيه أي خيارات ما دام كذلك.</translation>
+        <translation>ملف الإعدادات ‎%1‎ للقراءة فقط: سحب مالكه إذن الكتابة فيه، لذا يتركه Gibbetry كما هو ولا يحفظ فيه أي خيارات ما دام كذلك.</translation>
     </message>
     <message>
         <source>the settings file %1 belongs to another account, which does not let you write it, so Gibbetry leaves it as it is and saves no options to it while it stays so.</source>
-        <translation>ملف الإعدادات %1 يخص حسابًا آخر لا يسمح لك بالكتابة فيه، لذا يتركه Gibbetry كما هو ولا يحفظ فيه أي خيارات ما دام كذلك.</translation>
+        <translation>ملف الإعدادات ‎%1‎ يخص حسابًا آخر لا يسمح لك بالكتابة فيه، لذا يتركه Gibbetry كما هو ولا يحفظ فيه أي خيارات ما دام كذلك.</translation>
     </message>
     <message>
         <source>the folder %1 cannot be written to: %2.</source>
-        <translation>لا يمكن الكتابة في المجلد %1: %2.</translation>
+        <translation>لا يمكن الكتابة في المجلد ‎%1‎: %2.</translation>
     </message>
     <message>
         <source>the folder %1 does not belong to the owner of %2, and Gibbetry run as root writes in no other user&apos;s folder, so nothing was written.</source>
-        <translation>المجلد %1 لا يخص مالك %2، ولا يكتب Gibbetry في مجلد أي مستخدم آخر حين يعمل بصلاحيات الجذر (root)، لذا لم يُكتب شيء.</translation>
+        <translation>المجلد ‎%1‎ لا يخص مالك ‎%2‎، ولا يكتب Gibbetry في مجلد أي مستخدم آخر حين يعمل بصلاحيات الجذر (root)، لذا لم يُكتب شيء.</translation>
     </message>
     <message>
         <source>another Gibbetry game was saving its options to %1 and did not finish in time, so this game wrote nothing.</source>
-        <translation>كانت لعبة Gibbetry أخرى تحفظ خياراتها في %1 ولم تنتهِ في الوقت المحدد، لذا لم تكتب هذه اللعبة شيئًا.</translation>
+        <translation>كانت لعبة Gibbetry أخرى مفتوحة تحفظ خياراتها في ‎%1‎ ولم تنتهِ في الوقت المحدد، لذا لم تكتب هذه اللعبة شيئًا.</translation>
     </message>
     <message>
         <source>Gibbetry could not make its lock file in the folder %1, so nothing was written.</source>
-        <translation>تعذّر على Gibbetry إنشاء ملف القفل الخاص به في المجلد %1، لذا لم يُكتب شيء.</translation>
+        <translation>تعذّر على Gibbetry إنشاء ملف القفل الخاص به في المجلد ‎%1‎، لذا لم يُكتب شيء.</translation>
     </message>
     <message>
         <source>the settings file %1 was changed by another program each time Gibbetry was about to save it, so it was left as it was.</source>
-        <translation>غيّر برنامج آخر ملف الإعدادات %1 في كل مرة كان Gibbetry على وشك حفظه فيها، لذا تُرك كما كان.</translation>
+        <translation>غيّر برنامج آخر ملف الإعدادات ‎%1‎ في كل مرة كان Gibbetry على وشك حفظه فيها، لذا تُرك كما كان.</translation>
     </message>
     <message>
         <source>The settings file %1 kept changing while Gibbetry saved your options in it: they are in it, but what another program wrote to it at the same moment may not be.</source>
-        <translation>ظلّ ملف الإعدادات %1 يتغيّر بينما كان Gibbetry يحفظ خياراتك فيه: خياراتك محفوظة فيه، لكن ما كتبه برنامج آخر فيه في اللحظة نفسها قد لا يكون محفوظًا.</translation>
+        <translation>ظلّ ملف الإعدادات ‎%1‎ يتغيّر بينما كان Gibbetry يحفظ خياراتك فيه: خياراتك محفوظة فيه، لكن ما كتبه برنامج آخر فيه في اللحظة نفسها قد لا يكون محفوظًا.</translation>
     </message>
     <message>
         <source>the settings file %1 was changed since Gibbetry read it and no longer reads as its settings, so it was left as it is.</source>
-        <translation>تغيّر ملف الإعدادات %1 منذ أن قرأه Gibbetry ولم يعد يُقرأ على أنه إعداداته، لذا تُرك كما هو.</translation>
+        <translation>تغيّر ملف الإعدادات ‎%1‎ منذ أن قرأه Gibbetry ولم يعد يُقرأ على أنه إعداداته، لذا تُرك كما هو.</translation>
     </message>
     <message>
         <source>the settings file %1 would grow larger than 64 KiB, so it was left as it was.</source>
-        <translation>كان حجم ملف الإعدادات %1 سيتجاوز 64 KiB، لذا تُرك كما كان.</translation>
+        <translation>كان حجم ملف الإعدادات ‎%1‎ سيتجاوز 64 KiB، لذا تُرك كما كان.</translation>
     </message>
     <message>
         <source>the folder %1 was moved or replaced while Gibbetry saved, so nothing was written.</source>
-        <translation>نُقل المجلد %1 أو استُبدل بينما كان Gibbetry يحفظ، لذا لم يُكتب شيء.</translation>
+        <translation>نُقل المجلد ‎%1‎ أو استُبدل بينما كان Gibbetry يحفظ، لذا لم يُكتب شيء.</translation>
     </message>
     <message>
         <source>the replaced file could not be read again</source>
@@ -311,19 +314,19 @@ Well done.</source>
     </message>
     <message>
         <source>there is no room left on the disk that holds %1, so the file was left as it was.</source>
-        <translation>لم تبقَ مساحة فارغة على القرص الذي يحوي %1، لذا تُرك الملف كما كان.</translation>
+        <translation>لم تبقَ مساحة فارغة على القرص الذي يحوي ‎%1‎، لذا تُرك الملف كما كان.</translation>
     </message>
     <message>
         <source>the settings file %1 could not be written: %2. It was left as it was.</source>
-        <translation>تعذّرت الكتابة في ملف الإعدادات %1: %2. وقد تُرك كما كان.</translation>
+        <translation>تعذّرت الكتابة في ملف الإعدادات ‎%1‎: %2. وقد تُرك كما كان.</translation>
     </message>
     <message>
         <source>the folder %1 could not be created: %2.</source>
-        <translation>تعذّر إنشاء المجلد %1: %2.</translation>
+        <translation>تعذّر إنشاء المجلد ‎%1‎: %2.</translation>
     </message>
     <message>
         <source>the folder %1 could not be given to its owner: %2.</source>
-        <translation>تعذّر نقل ملكية المجلد %1 إلى مالكه: %2.</translation>
+        <translation>تعذّر نقل ملكية المجلد ‎%1‎ إلى مالكه: %2.</translation>
     </message>
 </context>
 <context>
@@ -392,7 +395,7 @@ They stay in force until Gibbetry is closed.</source>
 
 %3</source>
         <translation>تعذّرت قراءة قائمة الكلمات «%1». جرى البحث عنها في:
-%2
+‎%2‎
 
 %3</translation>
     </message>
@@ -401,22 +404,22 @@ They stay in force until Gibbetry is closed.</source>
 
 %2</source>
         <translation>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.
 
 %2</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.
 
 %2</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانيتين، لذا توقّف Gibbetry عن انتظارها.
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانيتين، لذا توقّف Gibbetry عن انتظارها.
 
 %2</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثوانٍ، لذا توقّف Gibbetry عن انتظارها.
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثوانٍ، لذا توقّف Gibbetry عن انتظارها.
 
 %2</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.
 
 %2</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.
 
 %2</numerusform>
         </translation>
@@ -424,23 +427,23 @@ They stay in force until Gibbetry is closed.</source>
     <message numerus="yes">
         <source>The word list %1 did not answer within %n seconds, so Gibbetry stopped waiting for it and reads its own list instead.</source>
         <translation>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانيتين، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثوانٍ، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانيتين، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثوانٍ، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها وسيقرأ قائمته الخاصة بدلًا منها.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The word list %1 did not answer within %n seconds, so Gibbetry stopped waiting for it.</source>
         <translation>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانيتين، لذا توقّف Gibbetry عن انتظارها.</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثوانٍ، لذا توقّف Gibbetry عن انتظارها.</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.</numerusform>
-            <numerusform>لم تستجب قائمة الكلمات %1 خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانيتين، لذا توقّف Gibbetry عن انتظارها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثوانٍ، لذا توقّف Gibbetry عن انتظارها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.</numerusform>
+            <numerusform>لم تستجب قائمة الكلمات ‎%1‎ خلال %n ثانية، لذا توقّف Gibbetry عن انتظارها.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -448,22 +451,22 @@ They stay in force until Gibbetry is closed.</source>
 
 %2</source>
         <translation>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n سطر، وهذه الأسطر من %1 لا تحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n سطر، وهذه الأسطر من ‎%1‎ لا تحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n سطر، وهذه الأسطر من %1 لا تحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n سطر، وهذا السطر من ‎%1‎ لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n سطرين، وهذه الأسطر من %1 لا تحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n سطرين، وهذان السطران من ‎%1‎ لا يحتويان أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n أسطر، وهذه الأسطر من %1 لا تحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n أسطر، وهذه الأسطر من ‎%1‎ لا تحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n سطرًا، وهذه الأسطر من %1 لا تحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n سطرًا، وهذه الأسطر من ‎%1‎ لا تحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n سطر، وهذه الأسطر من %1 لا تحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n سطر، وهذه الأسطر من ‎%1‎ لا تحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
         </translation>
@@ -473,22 +476,22 @@ They stay in force until Gibbetry is closed.</source>
 
 %2</source>
         <translation>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من %1 لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من ‎%1‎ لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من %1 لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من ‎%1‎ لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من %1 لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من ‎%1‎ لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من %1 لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من ‎%1‎ لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من %1 لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من ‎%1‎ لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
-            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من %1 لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+            <numerusform>لا يقرأ Gibbetry من قائمة الكلمات إلا أول %n MiB، وهذا الجزء من ‎%1‎ لا يحتوي أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</numerusform>
         </translation>
@@ -497,34 +500,34 @@ They stay in force until Gibbetry is closed.</source>
         <source>The word list %1 holds no word that can be played: a word needs 1 to 23 letters from A to Z.
 
 %2</source>
-        <translation>لا تحتوي قائمة الكلمات %1 أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
+        <translation>لا تحتوي قائمة الكلمات ‎%1‎ أي كلمة صالحة للعب: يجب أن تتكوّن الكلمة من 1 إلى 23 حرفًا من A إلى Z.
 
 %2</translation>
     </message>
     <message>
         <source>Your word list %1 could not be read: %2. Gibbetry&apos;s own list is used instead.</source>
-        <translation>تعذّرت قراءة قائمة كلماتك %1: %2. ستُستخدم قائمة Gibbetry الخاصة بدلًا منها.</translation>
+        <translation>تعذّرت قراءة قائمة كلماتك ‎%1‎: %2. ستُستخدم قائمة Gibbetry الخاصة بدلًا منها.</translation>
     </message>
     <message numerus="yes">
         <source>The word list %1 is longer than Gibbetry reads: only its first %n lines were loaded.</source>
         <translation>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n سطر.</numerusform>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n سطر.</numerusform>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n سطرين.</numerusform>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n أسطر.</numerusform>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n سطرًا.</numerusform>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n سطر.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n سطر.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n سطر.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n سطرين.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n أسطر.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n سطرًا.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n سطر.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The word list %1 is longer than Gibbetry reads: only its first %n MiB were loaded.</source>
         <translation>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
-            <numerusform>قائمة الكلمات %1 أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
+            <numerusform>قائمة الكلمات ‎%1‎ أطول مما يقرؤه Gibbetry: لم يُحمَّل منها إلا أول %n MiB.</numerusform>
         </translation>
     </message>
     <message>
@@ -610,7 +613,7 @@ They stay in force until Gibbetry is closed.</source>
     </message>
     <message>
         <source>Select the number of wrong guesses allowed</source>
-        <translation>اختر عدد التخمينات الخاطئة المسموحة</translation>
+        <translation>اختر عدد التخمينات الخاطئة المسموح بها</translation>
     </message>
     <message>
         <source>Draw the hangman (allows 12 wrong guesses)</source>
