@@ -1,11 +1,15 @@
 #include "platform/posix_file_reader.h"
 #include "platform/qt_worker.h"
 #include "platform/time_seeded_random.h"
+#include "platform/translations.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSemaphore>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QTest>
 
 #include <memory>
@@ -13,6 +17,68 @@
 #include <sys/stat.h>
 
 using namespace gibbetry;
+
+// A message of a catalogue's source side: where it is shown, its English, whether it counts.
+struct SourceText {
+    QByteArray context, source, comment;
+    bool numerus = false;
+};
+
+// An element's text; lupdate writes a carriage return as <byte value="xd"/>.
+QByteArray elementText(QXmlStreamReader &xml)
+{
+    QString text;
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::Characters)
+            text += xml.text();
+        else if (token == QXmlStreamReader::StartElement && ++depth)
+            text += QChar(xml.attributes().value("value").mid(1).toUInt(nullptr, 16));
+        else if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return text.toUtf8();
+}
+
+QList<SourceText> sourceTexts(const QString &catalogue)
+{
+    QFile file(catalogue);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<SourceText> texts;
+    QByteArray context;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = elementText(xml);
+        else if (xml.name() == QLatin1String("message"))
+            texts.append({context, {}, {}, xml.attributes().value("numerus") == QLatin1String("yes")});
+        else if (xml.name() == QLatin1String("source"))
+            texts.last().source = elementText(xml);
+        else if (xml.name() == QLatin1String("comment"))
+            texts.last().comment = elementText(xml);
+    }
+    return texts;
+}
+
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression marker(QStringLiteral("%[0-9n]"));
+    QStringList found;
+    for (const QRegularExpressionMatch &match : marker.globalMatch(text))
+        found << match.captured();
+    found.sort();
+    return found;
+}
+
+// The letter after "&", lower case; "" without one.
+QString accessKey(const QString &text)
+{
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text.mid(at + 1, 1).toLower() : QString();
+}
 
 class PlatformTest : public QObject {
     Q_OBJECT
@@ -89,6 +155,109 @@ private slots:
         QCOMPARE(quick, QList<bool>{true});
         QCOMPARE(stuck, QList<bool>{false});
         QCOMPARE(after, QList<bool>{true});
+    }
+
+    void everyLanguageIsComplete_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"de", "fr", "es", "it", "pt_BR", "nl", "pl", "ru", "uk", "ja",
+                                     "zh_CN", "ar"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    // Every text has its translation in the built-in catalogue, with the source's placeholders,
+    // %n in each plural form, its line breaks and, where the source has one, an access key that
+    // no other text of the same menu or dialog uses.
+    void everyLanguageIsComplete()
+    {
+        QFETCH(QString, language);
+        const QList<SourceText> texts =
+            sourceTexts(QStringLiteral(GIBBETRY_SOURCE_DIR "/translations/gibbetry_%1.ts").arg(language));
+        QVERIFY2(texts.size() > 100, QByteArray::number(texts.size()));
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QStringLiteral(":/i18n/gibbetry_") + language));
+        QHash<QByteArray, QStringList> keys;
+        for (const SourceText &text : texts) {
+            const QString source = QString::fromUtf8(text.source);
+            for (int n : text.numerus ? QList<int>{0, 1, 2, 3, 5, 11, 12, 22, 25, 101, 111}
+                                      : QList<int>{-1}) {
+                const QString translation =
+                    catalogue.translate(text.context, text.source, text.comment.isEmpty() ? nullptr
+                                                                                     : text.comment.constData(), n);
+                const QByteArray where = text.context + ": " + text.source.left(50) + " n=" +
+                                         QByteArray::number(n);
+                QVERIFY2(!translation.isEmpty(), where);
+                QVERIFY2(placeholders(translation) == placeholders(source), where);
+                QVERIFY2(translation.count(QLatin1Char('\n')) == source.count(QLatin1Char('\n')), where);
+                QVERIFY2(accessKey(translation).isEmpty() == accessKey(source).isEmpty(), where);
+                if (!accessKey(source).isEmpty()) {
+                    QVERIFY2(!keys[text.context].contains(accessKey(translation)), where);
+                    keys[text.context] << accessKey(translation);
+                }
+            }
+        }
+    }
+
+    void languageFromTheEnvironment_data()
+    {
+        QTest::addColumn<QStringList>("environment"); // name=value pairs
+        QTest::addColumn<QStringList>("wanted");
+        QTest::newRow("nothing set") << QStringList() << QStringList();
+        QTest::newRow("LANG") << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"de_DE", "de"};
+        QTest::newRow("LC_ALL before LANG") << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=ar_EG.UTF-8"}
+                                            << QStringList{"ar_EG", "ar"};
+        QTest::newRow("LC_MESSAGES before LANG")
+            << QStringList{"LANG=fr_FR.UTF-8", "LC_MESSAGES=pl_PL"} << QStringList{"pl_PL", "pl"};
+        QTest::newRow("LANGUAGE first, then the locale")
+            << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=pt_BR:ja"}
+            << QStringList{"pt_BR", "pt", "ja", "de_DE", "de"};
+        QTest::newRow("LANGUAGE ignored under C") << QStringList{"LANG=C", "LANGUAGE=de"} << QStringList();
+        QTest::newRow("LANGUAGE ignored with no locale") << QStringList{"LANGUAGE=de"} << QStringList();
+        QTest::newRow("English ends the list") << QStringList{"LANG=de_DE", "LANGUAGE=en_GB:de"}
+                                               << QStringList();
+        QTest::newRow("modifier and codeset dropped") << QStringList{"LANG=uk_UA.KOI8-U@euro"}
+                                                      << QStringList{"uk_UA", "uk"};
+        QTest::newRow("empty LC_ALL is unset") << QStringList{"LC_ALL=", "LANG=ja_JP.UTF-8"}
+                                               << QStringList{"ja_JP", "ja"};
+    }
+
+    void languageFromTheEnvironment()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, wanted);
+        const auto lookup = [&environment](const char *name) {
+            for (const QString &pair : environment)
+                if (pair.section(QLatin1Char('='), 0, 0) == QLatin1String(name))
+                    return pair.section(QLatin1Char('='), 1).toUtf8();
+            return QByteArray();
+        };
+        QCOMPARE(wantedLanguages(lookup), wanted);
+    }
+
+    void theFirstLanguageWithACatalogueIsTaken_data()
+    {
+        QTest::addColumn<QStringList>("wanted");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("German of Austria") << QStringList{"de_AT", "de"} << "de" << false;
+        QTest::newRow("Brazilian Portuguese") << QStringList{"pt_BR", "pt"} << "pt_BR" << false;
+        QTest::newRow("Portuguese of Portugal is not Brazil's") << QStringList{"pt_PT", "pt"} << ""
+                                                                << false;
+        QTest::newRow("none, then Arabic") << QStringList{"tlh", "ar_EG", "ar"} << "ar" << true;
+        QTest::newRow("English") << QStringList() << "" << false;
+    }
+
+    void theFirstLanguageWithACatalogueIsTaken()
+    {
+        QFETCH(QStringList, wanted);
+        QFETCH(QString, language);
+        QFETCH(bool, rightToLeft);
+        const Translations translations(wanted);
+        QCOMPARE(translations.language(), language);
+        QCOMPARE(translations.rightToLeft(), rightToLeft);
+        const char *source = "Start New Game";
+        QCOMPARE(translations.translate("gibbetry::MainWindow", source) == QLatin1String(source),
+                 language.isEmpty());
     }
 
     void randomNumbersStayInTheUnitInterval()

@@ -67,3 +67,20 @@ for list in default largest; do
     done
     report "$list list"
 done
+
+# The game in another language against the game in English, taken alternately: LANGS lists the
+# locales to try ("de_DE.UTF-8 ar_EG.UTF-8"); none by default.
+for lang in ${LANGS:-}; do
+    rm -f "$work/game" "$work/bare"
+    config="$work/config-default"
+    i=0
+    while [ "$i" -lt "$runs" ]; do
+        XDG_CONFIG_HOME="$config" LC_ALL= LANGUAGE= LANG="$lang" measure game Gibbetry "$build/gibbetry"
+        XDG_CONFIG_HOME="$config" LC_ALL= LANGUAGE= LANG=C.UTF-8 measure bare Gibbetry "$build/gibbetry"
+        i=$((i + 1))
+    done
+    g_ms=$(median "$work/game" 1) b_ms=$(median "$work/bare" 1)
+    g_kb=$(median "$work/game" 2) b_kb=$(median "$work/bare" 2)
+    echo "$lang: ${g_ms} ms, ${g_kb} KiB; English ${b_ms} ms, ${b_kb} KiB;" \
+        "ratio $(echo "scale=3; $g_ms / $b_ms" | bc) time, $((g_kb - b_kb)) KiB more memory"
+done

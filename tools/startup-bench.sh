@@ -1,8 +1,9 @@
 #!/bin/sh
 # Start-up of the game against a bare Qt window of the same shape, under Xvfb: the median time
 # from launch until the window is mapped, and the median peak memory, over ten runs of each,
-# taken alternately. Run twice: with the default word list and with the largest one chosen.
-#   tools/startup-bench.sh [BUILD_DIR]
+# taken alternately. Run twice: with the default word list and with the largest one chosen; then,
+# for each locale LANGS names, the game in that language against the game in English.
+#   [LANGS="de_DE.UTF-8 ar_EG.UTF-8"] tools/startup-bench.sh [BUILD_DIR]
 set -eu
 cd "$(dirname "$0")/.."
 build=${1:-build}

@@ -60,11 +60,12 @@ Translations::Translations(const QStringList &wanted, const QString &catalogues)
         auto own = std::make_unique<QTranslator>();
         if (!own->load(QStringLiteral("gibbetry_") + name, catalogues))
             continue;
-        language_ = name;
+        // The catalogue's own language: "de" for a wanted "de_AT" that found gibbetry_de.
+        language_ = own->language();
         own_ = std::move(own);
         // Qt's own texts (a message box's button, a text box's menu) from the system's catalogues.
         auto qt = std::make_unique<QTranslator>();
-        if (qt->load(QStringLiteral("qtbase_") + name,
+        if (qt->load(QStringLiteral("qtbase_") + language_,
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             qt_ = std::move(qt);
         return;
