@@ -556,13 +556,13 @@ private slots:
             {d.optGuessManual(), "gibbetry::OptionsDialog", "Make a manual selection"},
             {d.chkLength(), "gibbetry::OptionsDialog", "Limit the length of the words used to"},
             {d.cmdDone(), "gibbetry::OptionsDialog", "DONE"},
-            {about.fraUpdates(), "gibbetry::AboutBox", "Updates"},
             {desk.window.newGameButton(), "gibbetry::MainWindow", "Start New Game"},
             {desk.window.label({Element::lblG, 1}), "Board", "Allowed errors"}};
         for (const auto &[control, context, english] : captions) {
             QCOMPARE(caption(control), german.translate(context, english));
             QVERIFY2(caption(control) != QLatin1String(english), english);
         }
+        QCOMPARE(caption(about.fraUpdates()), german.translate("gibbetry::AboutBox", "Updates"));
     }
 
     void arabicMirrorsTheDialogs()

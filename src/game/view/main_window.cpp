@@ -246,6 +246,8 @@ void MainWindow::changeEvent(QEvent *event)
         if (figure_)
             figure_->update();
     }
+    if (event->type() == QEvent::StyleChange && cmdNewGame_)
+        fitCaption(*cmdNewGame_, msSansSerif(12)); // the style's button margins differ
     QMainWindow::changeEvent(event);
 }
 
