@@ -143,9 +143,6 @@ Well done.</source>
         <translation>لقد أكملت الكلمة.<byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-أحسنت!<byte value="xd"/>
-<byte value="xd"/>
-<byte value="xd"/>
 أحسنت!</translation>
     </message>
 </context>

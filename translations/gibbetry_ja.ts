@@ -138,9 +138,6 @@ Well done.</source>
         <translation>単語が完成しました。<byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-よくできました!<byte value="xd"/>
-<byte value="xd"/>
-<byte value="xd"/>
 よくできました!</translation>
     </message>
 </context>

@@ -140,9 +140,6 @@ Well done.</source>
         <translation>Вы отгадали слово.<byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-Молодец!<byte value="xd"/>
-<byte value="xd"/>
-<byte value="xd"/>
 Молодец!</translation>
     </message>
 </context>

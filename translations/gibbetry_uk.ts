@@ -140,9 +140,6 @@ Well done.</source>
         <translation>Слово відгадано!<byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-Молодець!<byte value="xd"/>
-<byte value="xd"/>
-<byte value="xd"/>
 Молодець!</translation>
     </message>
 </context>

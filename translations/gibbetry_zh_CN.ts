@@ -138,9 +138,6 @@ Well done.</source>
         <translation>你猜出了整个单词。<byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-真棒！<byte value="xd"/>
-<byte value="xd"/>
-<byte value="xd"/>
 真棒！</translation>
     </message>
 </context>
