@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -602,6 +603,7 @@ private slots:
         QVERIFY(about.lblVersion()->alignment() & Qt::AlignRight);
         // The board stays left to right: A at the left, beside it B.
         QCOMPARE(desk.window.clientArea()->layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(desk.window.menuBar()->layoutDirection(), Qt::RightToLeft);
         QVERIFY(desk.window.letterTile(0)->x() < desk.window.letterTile(1)->x());
         QTest::mouseClick(about.cmdOK(), Qt::LeftButton);
         QCOMPARE(about.result(), int(QDialog::Accepted));

@@ -127,6 +127,7 @@ void CaptionLabel::take()
         box->setTitle(QString());
     else if (auto *button = qobject_cast<QAbstractButton *>(&control_))
         button->setText(QString());
+    setBuddy(&control_); // a mnemonic in the caption still reaches its control
     setGeometry(captionRoom(control_));
     show();
 }
