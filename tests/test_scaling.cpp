@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -45,30 +46,15 @@ QList<int> blackRuns(const QImage &image, QPoint from, QPoint step, int count)
     return runs;
 }
 
-// The program's catalogue for one language (English: none) and its direction, for one row.
-struct Language {
-    explicit Language(const QString &code)
-        : translations(code.isEmpty() ? QStringList() : QStringList{code})
-    {
-        translations.install();
-        QGuiApplication::setLayoutDirection(code.isEmpty() ? Qt::LeftToRight
-                                                           : QLocale(code).textDirection());
-    }
-    ~Language() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
-    Translations translations;
-};
-
 // A label's text drawn whole in `font`: on one line, or broken at its spaces within the label.
 bool labelHolds(const QLabel &label, const QFont &font)
 {
     const QFontMetrics metrics(font);
     const QRect room = label.contentsRect();
-    if (metrics.horizontalAdvance(label.text()) <= room.width())
-        return true;
     const auto *painted = qobject_cast<const PaintedLabel *>(&label);
-    if (!label.wordWrap() && !(painted && painted->isWrapped()))
-        return false;
-    return room.contains(metrics.boundingRect(room, Qt::TextWordWrap, label.text()));
+    return metrics.horizontalAdvance(label.text()) <= room.width() ||
+           ((label.wordWrap() || (painted && painted->isWrapped())) &&
+            room.contains(metrics.boundingRect(room, Qt::TextWordWrap, label.text())));
 }
 
 // The captions among `controls` that are not drawn whole in a legible size.
@@ -177,8 +163,11 @@ private slots:
         if (!QStyleFactory::keys().contains(style, Qt::CaseInsensitive))
             QSKIP("style not installed (adwaita-qt6)");
         QApplication::setStyle(QStyleFactory::create(style));
-        const Language spoken(language);
-        QCOMPARE(spoken.translations.language(), language);
+        const Translations spoken(language.isEmpty() ? QStringList() : QStringList{language});
+        QCOMPARE(spoken.language(), language);
+        spoken.install();
+        QGuiApplication::setLayoutDirection(spoken.rightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+        const auto ltr = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
         GameRig rig;
         rig.game.Form_Load();
         OptionsDialog options(rig.options, rig.game);
