@@ -346,7 +346,7 @@ Restano valide finché Gibbetry non viene chiuso.</translation>
     </message>
     <message>
         <source>Hint is OFF</source>
-        <translation>Indizio disattivato</translation>
+        <translation>Senza indizio</translation>
     </message>
 </context>
 <context>

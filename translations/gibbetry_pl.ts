@@ -348,7 +348,7 @@ Będą obowiązywać do zamknięcia programu Gibbetry.</translation>
     </message>
     <message>
         <source>Hint is OFF</source>
-        <translation>Podpowiedź WYŁĄCZONA</translation>
+        <translation>Bez podpowiedzi</translation>
     </message>
 </context>
 <context>

@@ -346,7 +346,7 @@ Elas continuam valendo até o Gibbetry ser fechado.</translation>
     </message>
     <message>
         <source>Hint is OFF</source>
-        <translation>Dica: DESLIGADA</translation>
+        <translation>Sem dica</translation>
     </message>
 </context>
 <context>

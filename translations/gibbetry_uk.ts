@@ -348,7 +348,7 @@ They stay in force until Gibbetry is closed.</source>
     </message>
     <message>
         <source>Hint is OFF</source>
-        <translation>Підказку ВИМКНЕНО</translation>
+        <translation>Без підказки</translation>
     </message>
 </context>
 <context>
