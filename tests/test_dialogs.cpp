@@ -545,8 +545,6 @@ private slots:
     {
         const Translations german({QStringLiteral("de")});
         QCOMPARE(german.language(), "de");
-        if (german.translate("gibbetry::OptionsDialog", "DONE") == "DONE")
-            QSKIP("the German catalogue holds no translations yet");
         german.install();
         Desktop desk;
         OptionsDialog d(desk.options, desk.game);

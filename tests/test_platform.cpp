@@ -202,29 +202,35 @@ private slots:
     {
         QTest::addColumn<QStringList>("environment"); // name=value pairs
         QTest::addColumn<QStringList>("wanted");
-        QTest::newRow("nothing set") << QStringList() << QStringList();
-        QTest::newRow("LANG") << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"de_DE", "de"};
+        QTest::addColumn<QString>("catalogue"); // the one taken: "" for English
+        const QStringList none;
+        QTest::newRow("nothing set") << none << none << "";
+        QTest::newRow("LANG") << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"de_DE", "de"} << "de";
         QTest::newRow("LC_ALL before LANG") << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=ar_EG.UTF-8"}
-                                            << QStringList{"ar_EG", "ar"};
-        QTest::newRow("LC_MESSAGES before LANG")
-            << QStringList{"LANG=fr_FR.UTF-8", "LC_MESSAGES=pl_PL"} << QStringList{"pl_PL", "pl"};
+                                            << QStringList{"ar_EG", "ar"} << "ar";
+        QTest::newRow("LC_MESSAGES before LANG") << QStringList{"LANG=fr_FR.UTF-8", "LC_MESSAGES=pl_PL"}
+                                                 << QStringList{"pl_PL", "pl"} << "pl";
         QTest::newRow("LANGUAGE first, then the locale")
             << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=pt_BR:ja"}
-            << QStringList{"pt_BR", "pt", "ja", "de_DE", "de"};
-        QTest::newRow("LANGUAGE ignored under C") << QStringList{"LANG=C", "LANGUAGE=de"} << QStringList();
-        QTest::newRow("LANGUAGE ignored with no locale") << QStringList{"LANGUAGE=de"} << QStringList();
+            << QStringList{"pt_BR", "pt", "ja", "de_DE", "de"} << "pt_BR";
+        QTest::newRow("a language with no catalogue is passed over")
+            << QStringList{"LANG=ar_EG.UTF-8", "LANGUAGE=tlh:pt_PT"}
+            << QStringList{"tlh", "pt_PT", "pt", "ar_EG", "ar"} << "ar";
+        QTest::newRow("LANGUAGE ignored under C") << QStringList{"LANG=C", "LANGUAGE=de"} << none << "";
+        QTest::newRow("LANGUAGE ignored with no locale") << QStringList{"LANGUAGE=de"} << none << "";
         QTest::newRow("English ends the list") << QStringList{"LANG=de_DE", "LANGUAGE=en_GB:de"}
-                                               << QStringList();
+                                               << none << "";
         QTest::newRow("modifier and codeset dropped") << QStringList{"LANG=uk_UA.KOI8-U@euro"}
-                                                      << QStringList{"uk_UA", "uk"};
+                                                      << QStringList{"uk_UA", "uk"} << "uk";
         QTest::newRow("empty LC_ALL is unset") << QStringList{"LC_ALL=", "LANG=ja_JP.UTF-8"}
-                                               << QStringList{"ja_JP", "ja"};
+                                               << QStringList{"ja_JP", "ja"} << "ja";
     }
 
     void languageFromTheEnvironment()
     {
         QFETCH(QStringList, environment);
         QFETCH(QStringList, wanted);
+        QFETCH(QString, catalogue);
         const auto lookup = [&environment](const char *name) {
             for (const QString &pair : environment)
                 if (pair.section(QLatin1Char('='), 0, 0) == QLatin1String(name))
@@ -232,32 +238,12 @@ private slots:
             return QByteArray();
         };
         QCOMPARE(wantedLanguages(lookup), wanted);
-    }
-
-    void theFirstLanguageWithACatalogueIsTaken_data()
-    {
-        QTest::addColumn<QStringList>("wanted");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("rightToLeft");
-        QTest::newRow("German of Austria") << QStringList{"de_AT", "de"} << "de" << false;
-        QTest::newRow("Brazilian Portuguese") << QStringList{"pt_BR", "pt"} << "pt_BR" << false;
-        QTest::newRow("Portuguese of Portugal is not Brazil's") << QStringList{"pt_PT", "pt"} << ""
-                                                                << false;
-        QTest::newRow("none, then Arabic") << QStringList{"tlh", "ar_EG", "ar"} << "ar" << true;
-        QTest::newRow("English") << QStringList() << "" << false;
-    }
-
-    void theFirstLanguageWithACatalogueIsTaken()
-    {
-        QFETCH(QStringList, wanted);
-        QFETCH(QString, language);
-        QFETCH(bool, rightToLeft);
         const Translations translations(wanted);
-        QCOMPARE(translations.language(), language);
-        QCOMPARE(translations.rightToLeft(), rightToLeft);
+        QCOMPARE(translations.language(), catalogue);
+        QCOMPARE(translations.rightToLeft(), catalogue == QLatin1String("ar"));
         const char *source = "Start New Game";
         QCOMPARE(translations.translate("gibbetry::MainWindow", source) == QLatin1String(source),
-                 language.isEmpty());
+                 catalogue.isEmpty());
     }
 
     void randomNumbersStayInTheUnitInterval()
