@@ -34,5 +34,12 @@ for file in ./usr/games/gibbetry ./usr/share/man/man6/gibbetry.6.gz ./usr/share/
     grep -qF " $file" "$work/contents" || fail "$file is not in the package"
 done
 dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || fail "qt6-wayland is not recommended"
+dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n || fail "Qt's catalogues are not recommended"
+# The desktop entry as installed carries every language's texts.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.example.gibbetry.Gibbetry.desktop \
+    >"$work/entry" || fail "the package has no desktop entry"
+for language in de ar zh_CN; do
+    grep -q "^Comment\[$language\]=" "$work/entry" || fail "the desktop entry has no $language comment"
+done
 [ $failed -eq 0 ] && echo "package: lintian clean but the override"
 exit $failed
