@@ -34,21 +34,29 @@ void PaintedLabel::setStruckThrough(bool struck)
     update();
 }
 
+const PaintedLabel::Fit &PaintedLabel::fit() const
+{
+    const QRect room = contentsRect();
+    if (fit_.known && fit_.text == text() && fit_.font == font() && fit_.room == room &&
+        fit_.shrink == shrinkToFit_)
+        return fit_;
+    QFont drawn = font();
+    if (shrinkToFit_)
+        drawn = shrunkFont(font(), [&](const QFont &size) { return textFits(size, text(), room, true); });
+    const bool wrapped = QFontMetrics(drawn).horizontalAdvance(text()) > room.width() &&
+                         textFits(drawn, text(), room, true);
+    fit_ = {true, text(), font(), room, shrinkToFit_, drawn, wrapped};
+    return fit_;
+}
+
 QFont PaintedLabel::drawnFont() const
 {
-    if (!shrinkToFit_)
-        return font();
-    const QRect room = contentsRect();
-    return shrunkFont(font(), [&](const QFont &drawn) {
-        return textFits(drawn, text(), room, true);
-    });
+    return fit().drawn;
 }
 
 bool PaintedLabel::isWrapped() const
 {
-    const QFont drawn = drawnFont();
-    return QFontMetrics(drawn).horizontalAdvance(text()) > contentsRect().width() &&
-           textFits(drawn, text(), contentsRect(), true);
+    return fit().wrapped;
 }
 
 bool PaintedLabel::fitsLegibly(const QString &text) const

@@ -36,6 +36,20 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The size and line breaking the text is drawn with, worked out once for each text, font and
+    // box: painting asks for it every time.
+    struct Fit {
+        bool known = false;
+        QString text;
+        QFont font;
+        QRect room;
+        bool shrink = false;
+        QFont drawn;
+        bool wrapped = false;
+    };
+    const Fit &fit() const;
+
+    mutable Fit fit_;
     bool bordered_;
     bool shrinkToFit_ = false;
     bool struck_ = false;
