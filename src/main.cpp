@@ -22,7 +22,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <clocale>
 #include <cstring>
+#include <langinfo.h>
 #include <optional>
 #include <unistd.h>
 
@@ -80,10 +82,23 @@ const char *cannotRun(int argc, char **argv)
     return nullptr;
 }
 
+// Whether the terminal takes UTF-8, the only encoding these lines are written in; a terminal in
+// another codeset gets them in English, which its ASCII holds.
+bool terminalTakesUtf8()
+{
+    return std::setlocale(LC_CTYPE, "") && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+}
+
+// A line for the terminal: in the player's language where the terminal can show it.
+QString terminalText(const gibbetry::Translations &language, const char *source)
+{
+    return terminalTakesUtf8() ? language.translate(context, source) : QString::fromUtf8(source);
+}
+
 // The help, every line of it the program's own so that all of it is in the player's language.
 QString helpText(const gibbetry::Translations &language)
 {
-    const auto text = [&language](const char *source) { return language.translate(context, source); };
+    const auto text = [&language](const char *source) { return terminalText(language, source); };
     const QStringList options[] = {
         {QStringLiteral("-h, --help"), text(QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit."))},
         {QStringLiteral("-v, --version"),
@@ -158,7 +173,7 @@ int main(int argc, char **argv)
     if (const std::optional<int> status = answerCommandLine(argc, argv, language))
         return *status;
     if (const char *why = cannotRun(argc, argv)) {
-        std::fputs(qPrintable(language.translate(context, why) + QLatin1Char('\n')), stderr);
+        std::fputs(qPrintable(terminalText(language, why) + QLatin1Char('\n')), stderr);
         return 1;
     }
     QApplication app(argc, argv);

@@ -210,16 +210,22 @@ private slots:
                                             << QStringList{"ar_EG", "ar"} << "ar";
         QTest::newRow("LC_MESSAGES before LANG") << QStringList{"LANG=fr_FR.UTF-8", "LC_MESSAGES=pl_PL"}
                                                  << QStringList{"pl_PL", "pl"} << "pl";
-        QTest::newRow("LANGUAGE first, then the locale")
+        QTest::newRow("LANGUAGE in the locale's place")
             << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=pt_BR:ja"}
-            << QStringList{"pt_BR", "pt", "ja", "de_DE", "de"} << "pt_BR";
+            << QStringList{"pt_BR", "pt", "ja"} << "pt_BR";
         QTest::newRow("a language with no catalogue is passed over")
-            << QStringList{"LANG=ar_EG.UTF-8", "LANGUAGE=tlh:pt_PT"}
-            << QStringList{"tlh", "pt_PT", "pt", "ar_EG", "ar"} << "ar";
+            << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=tlh:ar"} << QStringList{"tlh", "ar"} << "ar";
+        QTest::newRow("LANGUAGE with no catalogue stays English")
+            << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=pt_PT"} << QStringList{"pt_PT", "pt"} << "";
+        QTest::newRow("LANGUAGE under English") << QStringList{"LANG=en_US.UTF-8", "LANGUAGE=de"}
+                                                << QStringList{"de"} << "de";
+        QTest::newRow("LANGUAGE under C.UTF-8") << QStringList{"LANG=C.UTF-8", "LANGUAGE=uk"}
+                                                << QStringList{"uk"} << "uk";
         QTest::newRow("LANGUAGE ignored under C") << QStringList{"LANG=C", "LANGUAGE=de"} << none << "";
         QTest::newRow("LANGUAGE ignored with no locale") << QStringList{"LANGUAGE=de"} << none << "";
         QTest::newRow("English ends the list") << QStringList{"LANG=de_DE", "LANGUAGE=en_GB:de"}
                                                << none << "";
+        QTest::newRow("English locale") << QStringList{"LANG=en_AU.UTF-8"} << none << "";
         QTest::newRow("modifier and codeset dropped") << QStringList{"LANG=uk_UA.KOI8-U@euro"}
                                                       << QStringList{"uk_UA", "uk"} << "uk";
         QTest::newRow("empty LC_ALL is unset") << QStringList{"LC_ALL=", "LANG=ja_JP.UTF-8"}

@@ -37,11 +37,14 @@ QStringList wantedLanguages(const std::function<QByteArray(const char *)> &envir
         if (!locale.isEmpty())
             break;
     }
-    if (locale.isEmpty() || isEnglish(namesFor(locale).constFirst()))
+    // Only the C locale itself turns LANGUAGE off; C.UTF-8 and en_US do not.
+    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX"))
         return {};
+    // A LANGUAGE list takes the locale's place: what it does not find stays English.
     QStringList entries = QString::fromLocal8Bit(environment("LANGUAGE"))
                               .split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    entries << locale;
+    if (entries.isEmpty())
+        entries << locale;
     QStringList wanted;
     for (const QString &entry : entries) {
         const QStringList names = namesFor(entry);

@@ -13,9 +13,10 @@ namespace gibbetry {
 
 // The languages the desktop asks for, most wanted first, read as GNU gettext reads them: the
 // first of LC_ALL, LC_MESSAGES and LANG that is set is the locale; under a locale other than C
-// or POSIX, LANGUAGE (a colon-separated list) comes before it. Each entry gives the names to try
-// in turn: "pt_BR.UTF-8@euro" gives "pt_BR", then "pt". English, C and POSIX end the list: the
-// program's own texts are English.
+// or POSIX, a LANGUAGE list (colon-separated) stands in its place. Each entry gives the names to
+// try in turn: "pt_BR.UTF-8@euro" gives "pt_BR", then "pt". An English entry ends the list: the
+// program's own texts are English, and a player who put English before another language gets it
+// (gettext would pass over it for want of an English catalogue).
 QStringList wantedLanguages(const std::function<QByteArray(const char *)> &environment);
 
 // The program's catalogue for the first wanted language it has one for, and Qt's own for the

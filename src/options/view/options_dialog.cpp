@@ -106,6 +106,9 @@ void OptionsDialog::build()
     comGuess_ = new QComboBox(fraGuess_);
     comGuess_->setGeometry(fromTwips(3000, 1080, 855, 315));
     comGuess_->setFont(defaultFont);
+    // Digits only: drawn left to right in every language (a right-to-left drop-down this narrow
+    // puts its number under its arrow in some styles).
+    comGuess_->setLayoutDirection(Qt::LeftToRight);
     for (int i = 0; i < OptionsControls::guessItemCount; ++i)
         comGuess_->addItem(OptionsControls::guessItemText(i));
 
@@ -128,6 +131,7 @@ void OptionsDialog::build()
     comLength_ = new QComboBox(fraOther_);
     comLength_->setGeometry(fromTwips(3960, 1200, 855, 315));
     comLength_->setFont(defaultFont);
+    comLength_->setLayoutDirection(Qt::LeftToRight);
     for (int i = 0; i < OptionsControls::lengthItemCount; ++i)
         comLength_->addItem(OptionsControls::lengthItemText(i));
 
